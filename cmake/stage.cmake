@@ -1,0 +1,10 @@
+# Copies resources/ into the staged program folder: Version.ini at the root, everything else into V101/.
+file(MAKE_DIRECTORY ${PROG})
+file(COPY ${SRC}/Version.ini DESTINATION ${ROOT})
+file(GLOB items ${SRC}/*)
+foreach(item ${items})
+  get_filename_component(name ${item} NAME)
+  if(NOT name STREQUAL "Version.ini")
+    file(COPY ${item} DESTINATION ${PROG})
+  endif()
+endforeach()

@@ -1,0 +1,49 @@
+#pragma once
+// Every program-wide variable, together in one object, with the names the program's routines use.
+// Reached through State(); ResetState() gives a fresh object (tests). No other globals.
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+#include "data/channel_record.h"
+#include "data/radio_data.h"
+
+constexpr int kChannelSlots = 206;
+constexpr int kMemoryImageSize = 16384;
+
+enum LanguageId : int16_t { LangEnglish = 1, LangChinese = 2 };
+
+struct AppState {
+    // Data model.
+    RadioDataRecord RadioData{};
+    RadioDataRecord SavedRadioData{};
+    std::array<ChannelRecord, kChannelSlots> ChannelList{};
+    std::array<ChannelRecord, kChannelSlots> SavedChannelList{};
+
+    // Texts.
+    int16_t LanguageIndex = LangEnglish;
+    QString LanguageFilePath;
+
+    // Files.
+    QString CurFileName = QStringLiteral("new.dat");
+    QString CurBookFileName = QStringLiteral("new.cb");
+    bool FileUntitled = true;
+
+    // Radio memory image.
+    std::array<uint8_t, kMemoryImageSize> MemoryImage{};
+    bool ImagePackOk = true;
+
+    // Main window.
+    int CurChannelNo = 0;
+    int16_t HelpAvailable = 0;
+    int16_t PrintAvailable = 0;
+    int16_t IsWinNt60 = 0;
+
+    // Factory test mode.
+    bool TestModeFlag = false;
+};
+
+AppState &State();
+void ResetState();

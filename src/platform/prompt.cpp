@@ -1,0 +1,83 @@
+#include "platform/prompt.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+QtPrompt g_realPrompt;
+Prompt *g_prompt = nullptr;
+
+QMessageBox::StandardButtons buttonsOf(int style)
+{
+    switch (style & 7) {
+    case vbOKCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case vbAbortRetryIgnore: return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    case vbYesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case vbYesNo: return QMessageBox::Yes | QMessageBox::No;
+    case vbRetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+    default: return QMessageBox::Ok;
+    }
+}
+
+QMessageBox::Icon iconOf(int style)
+{
+    switch (style & 0x70) {
+    case vbCritical: return QMessageBox::Critical;
+    case vbQuestion: return QMessageBox::Question;
+    case vbExclamation: return QMessageBox::Warning;
+    case vbInformation: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+int resultOf(int button)
+{
+    switch (button) {
+    case QMessageBox::Ok: return vbOK;
+    case QMessageBox::Cancel: return vbCancel;
+    case QMessageBox::Abort: return vbAbort;
+    case QMessageBox::Retry: return vbRetry;
+    case QMessageBox::Ignore: return vbIgnore;
+    case QMessageBox::Yes: return vbYes;
+    case QMessageBox::No: return vbNo;
+    default: return vbCancel; // closed by Escape or the window's close box
+    }
+}
+} // namespace
+
+Prompt &prompt() { return g_prompt ? *g_prompt : g_realPrompt; }
+
+void setPrompt(Prompt *service) { g_prompt = service; }
+
+int QtPrompt::MsgBox(const QString &text, int style, const QString &title)
+{
+    QMessageBox box(iconOf(style), title.isEmpty() ? QString::fromLatin1(kProgramTitle) : title, text,
+                    buttonsOf(style), QApplication::activeWindow());
+    return resultOf(box.exec());
+}
+
+QString QtPrompt::GetOpenFileName(QWidget *parent, const QString &title, const QString &dir,
+                                  const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, dir, filter);
+}
+
+QString QtPrompt::GetSaveFileName(QWidget *parent, const QString &title, const QString &dir,
+                                  const QString &filter)
+{
+    // The callers ask before overwriting, so the dialog must not ask again.
+    return QFileDialog::getSaveFileName(parent, title, dir, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+bool QtPrompt::PrintDialog(QPrinter *printer, QWidget *parent)
+{
+    QPrintDialog dialog(printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+int QtPrompt::ShowModal(QDialog *dialog) { return dialog->exec(); }

@@ -1,0 +1,12 @@
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("TORVA_6Y"));
+    window.resize(800, 600);
+    window.show();
+    return app.exec();
+}
