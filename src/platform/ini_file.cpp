@@ -4,125 +4,109 @@
 #include <QSaveFile>
 #include <vector>
 
+// Lines are handled as bytes: names compare without decoding (keys are mostly numbers and every
+// window reads dozens of them), only the value that is asked for is decoded, and lines that are
+// not changed are written back exactly as they were, whatever their encoding.
+
 namespace {
 
 const QByteArray kBom("\xEF\xBB\xBF");
 
-// One line of the file as it stands: its bytes without the line ending, and the ending ("\n",
-// "\r\n" or nothing for a last line without one). Unchanged lines are written back from these bytes.
-struct IniLine {
-    enum Kind { Other, Section, Key };
-    QByteArray text;
-    QByteArray eol;
-    Kind kind = Other;
-    QString name;  // section or key name, trimmed
-    QString value; // trimmed value of a key line
-};
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
-struct IniText {
-    bool bom = false;
-    std::vector<IniLine> lines;
-};
-
-bool IsBlank(QChar c)
-{
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n')
-        || c == QLatin1Char('\v') || c == QLatin1Char('\f');
-}
-
-// Trims only ASCII blanks: an ideographic space at the start of a Chinese text is part of it.
-QString TrimBlanks(const QString &s)
+// Trims only ASCII blanks (UTF-8 sequences hold no ASCII bytes): an ideographic space at the
+// start of a Chinese text is part of the text.
+QByteArrayView TrimBlanks(QByteArrayView s)
 {
     qsizetype b = 0;
     qsizetype e = s.size();
-    while (b < e && IsBlank(s.at(b)))
+    while (b < e && IsBlank(s[b]))
         ++b;
-    while (e > b && IsBlank(s.at(e - 1)))
+    while (e > b && IsBlank(s[e - 1]))
         --e;
-    return s.mid(b, e - b);
+    return s.sliced(b, e - b);
 }
 
-QString TrimTrailingBlanks(const QString &s)
+bool IsAscii(QByteArrayView s)
 {
-    qsizetype e = s.size();
-    while (e > 0 && IsBlank(s.at(e - 1)))
-        --e;
-    return s.left(e);
-}
-
-bool SameName(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
-
-void Classify(IniLine &line)
-{
-    const QString text = TrimBlanks(QString::fromUtf8(line.text));
-    if (text.startsWith(QLatin1Char('['))) {
-        const qsizetype close = text.indexOf(QLatin1Char(']'));
-        line.kind = IniLine::Section;
-        line.name = TrimBlanks(close < 0 ? text.mid(1) : text.mid(1, close - 1));
-        return;
-    }
-    const qsizetype eq = text.indexOf(QLatin1Char('='));
-    if (eq < 0)
-        return;
-    line.kind = IniLine::Key;
-    line.name = TrimBlanks(text.left(eq));
-    QString value = TrimBlanks(text.mid(eq + 1));
-    if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\''))
-        && value.back() == value.front())
-        value = value.mid(1, value.size() - 2);
-    line.value = value;
-}
-
-IniText Parse(const QByteArray &data)
-{
-    IniText ini;
-    qsizetype pos = 0;
-    if (data.startsWith(kBom)) {
-        ini.bom = true;
-        pos = kBom.size();
-    }
-    while (pos < data.size()) {
-        IniLine line;
-        const qsizetype nl = data.indexOf('\n', pos);
-        const qsizetype end = nl < 0 ? data.size() : nl;
-        qsizetype textEnd = end;
-        if (textEnd > pos && data.at(textEnd - 1) == '\r')
-            --textEnd;
-        line.text = data.mid(pos, textEnd - pos);
-        line.eol = nl < 0 ? data.mid(textEnd, end - textEnd) : data.mid(textEnd, nl + 1 - textEnd);
-        Classify(line);
-        ini.lines.push_back(std::move(line));
-        pos = nl < 0 ? data.size() : nl + 1;
-    }
-    return ini;
-}
-
-// Reads the file; false when it exists but cannot be read. A missing file is an empty text.
-bool Load(const QString &path, IniText &ini)
-{
-    QFile file(path);
-    if (!file.exists()) {
-        ini = IniText();
-        return true;
-    }
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    ini = Parse(file.readAll());
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
     return true;
 }
 
-// Index of the first line of key in section, or -1.
-qsizetype FindKey(const IniText &ini, const QString &section, const QString &key)
+bool SameName(QByteArrayView name, QByteArrayView wanted)
 {
-    bool inSection = false;
-    for (size_t i = 0; i < ini.lines.size(); ++i) {
-        const IniLine &line = ini.lines[i];
-        if (line.kind == IniLine::Section)
-            inSection = SameName(line.name, section);
-        else if (inSection && line.kind == IniLine::Key && SameName(line.name, key))
-            return static_cast<qsizetype>(i);
+    if (name.size() == wanted.size() && qstrnicmp(name.data(), name.size(), wanted.data(), wanted.size()) == 0)
+        return true;
+    if (IsAscii(name) && IsAscii(wanted))
+        return false;
+    return QString::fromUtf8(name).compare(QString::fromUtf8(wanted), Qt::CaseInsensitive) == 0;
+}
+
+// What one line is: a section header (name), a key line (name and trimmed value) or anything else.
+struct LineParts {
+    enum Kind { Other, Section, Key };
+    Kind kind = Other;
+    QByteArrayView name;
+    QByteArrayView value;
+};
+
+LineParts Classify(QByteArrayView line)
+{
+    LineParts parts;
+    const QByteArrayView text = TrimBlanks(line);
+    if (text.startsWith('[')) {
+        const qsizetype close = text.indexOf(']');
+        parts.kind = LineParts::Section;
+        parts.name = TrimBlanks(close < 0 ? text.sliced(1) : text.sliced(1, close - 1));
+        return parts;
     }
-    return -1;
+    const qsizetype eq = text.indexOf('=');
+    if (eq < 0)
+        return parts;
+    parts.kind = LineParts::Key;
+    parts.name = TrimBlanks(text.first(eq));
+    parts.value = TrimBlanks(text.sliced(eq + 1));
+    return parts;
+}
+
+// Calls visit(text, eol) for each line; text is the line without its ending, eol the ending
+// ("\n", "\r\n", or empty for a last line without one). Stops when visit returns false.
+template <typename Visit>
+void ForEachLine(QByteArrayView data, Visit visit)
+{
+    qsizetype pos = data.startsWith(kBom) ? kBom.size() : 0;
+    while (pos < data.size()) {
+        const qsizetype nl = data.indexOf('\n', pos);
+        const qsizetype next = nl < 0 ? data.size() : nl + 1;
+        qsizetype textEnd = nl < 0 ? data.size() : nl;
+        if (textEnd > pos && data[textEnd - 1] == '\r')
+            --textEnd;
+        if (!visit(data.sliced(pos, textEnd - pos), data.sliced(textEnd, next - textEnd)))
+            return;
+        pos = next;
+    }
+}
+
+// Reads the file; false when it exists but cannot be read. A missing file is an empty text.
+bool Load(const QString &path, QByteArray &data)
+{
+    data.clear();
+    QFile file(path);
+    if (!file.exists())
+        return true;
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    data = file.readAll();
+    return true;
+}
+
+QString DecodeValue(QByteArrayView value)
+{
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.sliced(1, value.size() - 2);
+    return QString::fromUtf8(value);
 }
 
 // What a buffer of bufferSize characters keeps of the text: bufferSize - 1 characters, never half
@@ -139,19 +123,19 @@ QString CutToBuffer(const QString &text, int bufferSize)
     return text.left(keep);
 }
 
-QByteArray NewlineOf(const IniText &ini)
+QString TrimTrailingBlanks(QString s)
 {
-    for (const IniLine &line : ini.lines)
-        if (!line.eol.isEmpty())
-            return line.eol;
-    return QByteArrayLiteral("\n");
+    while (!s.isEmpty() && s.back().unicode() < 0x80 && IsBlank(static_cast<char>(s.back().unicode())))
+        s.chop(1);
+    return s;
 }
 
-QString OneLine(QString text)
+QByteArray OneLine(const QString &text)
 {
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text;
+    QByteArray bytes = text.toUtf8();
+    bytes.replace('\r', ' ');
+    bytes.replace('\n', ' ');
+    return bytes;
 }
 
 } // namespace
@@ -159,67 +143,93 @@ QString OneLine(QString text)
 QString IniFile::Read(const QString &path, const QString &section, const QString &key, const QString &def,
                       int bufferSize)
 {
-    IniText ini;
-    if (Load(path, ini)) {
-        const qsizetype at = FindKey(ini, section, key);
-        if (at >= 0)
-            return CutToBuffer(ini.lines[static_cast<size_t>(at)].value, bufferSize);
+    QByteArray data;
+    if (Load(path, data)) {
+        const QByteArray wantedSection = section.toUtf8();
+        const QByteArray wantedKey = key.toUtf8();
+        bool inSection = false;
+        bool found = false;
+        QString value;
+        ForEachLine(data, [&](QByteArrayView text, QByteArrayView) {
+            const LineParts parts = Classify(text);
+            if (parts.kind == LineParts::Section) {
+                inSection = SameName(parts.name, wantedSection);
+            } else if (inSection && parts.kind == LineParts::Key && SameName(parts.name, wantedKey)) {
+                value = DecodeValue(parts.value);
+                found = true;
+            }
+            return !found;
+        });
+        if (found)
+            return CutToBuffer(value, bufferSize);
     }
     return CutToBuffer(TrimTrailingBlanks(def), bufferSize);
 }
 
 bool IniFile::Write(const QString &path, const QString &section, const QString &key, const QString &value)
 {
-    IniText ini;
-    if (!Load(path, ini))
+    QByteArray data;
+    if (!Load(path, data))
         return false;
-    const QByteArray nl = NewlineOf(ini);
-    const QString sectionName = OneLine(section);
-    const QString keyName = OneLine(key);
+    const QByteArray wantedSection = OneLine(section);
+    const QByteArray wantedKey = OneLine(key);
 
-    const qsizetype at = FindKey(ini, sectionName, keyName);
-    if (at >= 0) {
-        IniLine &line = ini.lines[static_cast<size_t>(at)];
-        line.text = (line.name + QLatin1Char('=') + OneLine(value)).toUtf8();
+    struct Line {
+        QByteArray text;
+        QByteArray eol;
+    };
+    std::vector<Line> lines;
+    QByteArray nl;
+    qsizetype keyLine = -1;     // the first line of the key in a section of that name
+    qsizetype sectionEnd = -1;  // last non-blank line of the first section of that name
+    QByteArray keyAsSpelt;
+    bool inSection = false;
+    bool sectionDone = false;
+    ForEachLine(data, [&](QByteArrayView text, QByteArrayView eol) {
+        const qsizetype index = static_cast<qsizetype>(lines.size());
+        lines.push_back({text.toByteArray(), eol.toByteArray()});
+        if (nl.isEmpty())
+            nl = eol.toByteArray();
+        const LineParts parts = Classify(text);
+        if (parts.kind == LineParts::Section) {
+            sectionDone = sectionDone || sectionEnd >= 0;
+            inSection = SameName(parts.name, wantedSection);
+            if (inSection && !sectionDone)
+                sectionEnd = index;
+            return true;
+        }
+        if (!inSection)
+            return true;
+        if (!sectionDone && !TrimBlanks(text).isEmpty())
+            sectionEnd = index;
+        if (keyLine < 0 && parts.kind == LineParts::Key && SameName(parts.name, wantedKey)) {
+            keyLine = index;
+            keyAsSpelt = parts.name.toByteArray();
+        }
+        return true;
+    });
+    if (nl.isEmpty())
+        nl = QByteArrayLiteral("\n");
+
+    const QByteArray newValue = OneLine(value);
+    if (keyLine >= 0) {
+        lines[static_cast<size_t>(keyLine)].text = keyAsSpelt + '=' + newValue;
     } else {
-        IniLine added;
-        added.text = (keyName + QLatin1Char('=') + OneLine(value)).toUtf8();
-        added.eol = nl;
-        // After the last non-blank line of the first section of that name.
-        qsizetype insertAfter = -1;
-        bool inSection = false;
-        for (size_t i = 0; i < ini.lines.size(); ++i) {
-            const IniLine &line = ini.lines[i];
-            if (line.kind == IniLine::Section) {
-                if (insertAfter >= 0)
-                    break;
-                inSection = SameName(line.name, sectionName);
-                if (inSection)
-                    insertAfter = static_cast<qsizetype>(i);
-            } else if (inSection && !TrimBlanks(QString::fromUtf8(line.text)).isEmpty()) {
-                insertAfter = static_cast<qsizetype>(i);
-            }
+        if (sectionEnd < 0) {
+            lines.push_back({'[' + wantedSection + ']', nl});
+            sectionEnd = static_cast<qsizetype>(lines.size()) - 1;
         }
-        if (insertAfter < 0) {
-            if (!ini.lines.empty() && ini.lines.back().eol.isEmpty())
-                ini.lines.back().eol = nl;
-            IniLine header;
-            header.text = (QLatin1Char('[') + sectionName + QLatin1Char(']')).toUtf8();
-            header.eol = nl;
-            ini.lines.push_back(std::move(header));
-            ini.lines.push_back(std::move(added));
-        } else {
-            IniLine &before = ini.lines[static_cast<size_t>(insertAfter)];
-            if (before.eol.isEmpty())
-                before.eol = nl;
-            ini.lines.insert(ini.lines.begin() + insertAfter + 1, std::move(added));
-        }
+        lines.insert(lines.begin() + sectionEnd + 1, {wantedKey + '=' + newValue, nl});
     }
+    // Every line but the last ends with a line break, also where the file's last line had none.
+    for (size_t i = 0; i + 1 < lines.size(); ++i)
+        if (lines[i].eol.isEmpty())
+            lines[i].eol = nl;
 
     QByteArray out;
-    if (ini.bom)
+    if (data.startsWith(kBom))
         out += kBom;
-    for (const IniLine &line : ini.lines)
+    for (const Line &line : lines)
         out += line.text + line.eol;
 
     QSaveFile file(path);
@@ -235,15 +245,18 @@ bool IniFile::Write(const QString &path, const QString &section, const QString &
 QStringList IniFile::Keys(const QString &path, const QString &section)
 {
     QStringList keys;
-    IniText ini;
-    if (!Load(path, ini))
+    QByteArray data;
+    if (!Load(path, data))
         return keys;
+    const QByteArray wantedSection = section.toUtf8();
     bool inSection = false;
-    for (const IniLine &line : ini.lines) {
-        if (line.kind == IniLine::Section)
-            inSection = SameName(line.name, section);
-        else if (inSection && line.kind == IniLine::Key)
-            keys << line.name;
-    }
+    ForEachLine(data, [&](QByteArrayView text, QByteArrayView) {
+        const LineParts parts = Classify(text);
+        if (parts.kind == LineParts::Section)
+            inSection = SameName(parts.name, wantedSection);
+        else if (inSection && parts.kind == LineParts::Key)
+            keys << QString::fromUtf8(parts.name);
+        return true;
+    });
     return keys;
 }
