@@ -41,7 +41,9 @@ std::vector<KeyUse> ScanForKeys(const QString &text, const QString &file, QStrin
     static const std::map<QString, QString> sectionOf = {{QStringLiteral("GetLangText"), QStringLiteral("OTHER")},
                                                          {QStringLiteral("GetOptionText"), QStringLiteral("OPTION")},
                                                          {QStringLiteral("GetMsgText"), QStringLiteral("MSG")}};
-    auto lineOf = [&](qsizetype offset) { return file + QLatin1Char(':') + QString::number(text.left(offset).count(QLatin1Char('\n')) + 1); };
+    auto lineOf = [&](qsizetype offset) {
+        return file + QLatin1Char(':') + QString::number(text.left(offset).count(QLatin1Char('\n')) + 1);
+    };
 
     std::vector<KeyUse> uses;
     for (auto it = call.globalMatch(text); it.hasNext();) {
