@@ -35,6 +35,14 @@ struct FixStr {
         std::fill(bytes.begin() + n, bytes.end(), static_cast<uint8_t>(pad));
     }
 
+    // Assigning a text cuts or pads it with spaces, as a fixed-length text field does.
+    FixStr &operator=(const QByteArray &text)
+    {
+        assign(text);
+        return *this;
+    }
+    operator QByteArray() const { return toByteArray(); }
+
     static FixStr fromBytes(const QByteArray &text, char pad = ' ')
     {
         FixStr f;

@@ -428,6 +428,11 @@ TEST(FixStrBytes, CutPadAndRawBytes)
     EXPECT_EQ(FixStr<4>::fromBytes(raw).toByteArray(), raw);
     EXPECT_EQ(FixStr<3>::EmptyNul().toByteArray(), QByteArray("\0  ", 3));
     EXPECT_EQ(FixStr<3>::Spaces().toByteArray(), QByteArray("   "));
+    FixStr<6> name;
+    name = "AB";
+    EXPECT_EQ(QByteArray(name), QByteArray("AB    "));
+    name = QByteArray("ABCDEFGH");
+    EXPECT_EQ(QByteArray(name), QByteArray("ABCDEF"));
 }
 
 } // namespace
