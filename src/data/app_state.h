@@ -15,6 +15,16 @@ constexpr int kMemoryImageSize = 16384;
 
 enum LanguageId : int16_t { LangEnglish = 1, LangChinese = 2 };
 
+// The feature flags kept in "Setting.ini": set by the radio's identify reply (never cleared);
+// DtmfFlag shows the DTMF editor's menu item and tree node and is 1 after every start.
+struct FeatureFlagsRecord {
+    int16_t Flag7 = 0;
+    int16_t Flag6 = 0;
+    int16_t DtmfFlag = 1;
+    int16_t Flag4 = 0;
+    bool operator==(const FeatureFlagsRecord &) const = default;
+};
+
 struct AppState {
     // Data model.
     RadioDataRecord RadioData{};
@@ -43,6 +53,17 @@ struct AppState {
 
     // Factory test mode.
     bool TestModeFlag = false;
+
+    // Start-up and main window: start-up switches, the settings of "mysetup.ini", the feature
+    // flags, the language file chosen at start-up, the help file and the grid's edit column.
+    int16_t SkipInitTemplate = 0; // nonzero: a new data set skips its Init template
+    int16_t InitDataMode = 0;     // nonzero only while the Initialise command runs
+    int16_t FirstRunFlag = 0;     // "IsFirstRun"
+    int16_t FactoryFreqFlag = 0;  // "FactoryFres": a new data set keeps every template channel
+    FeatureFlagsRecord FeatureFlags{};
+    QString LanguageFileName = QStringLiteral("english.ini");
+    QString HelpFile;             // assigned only while HelpAvailable is nonzero
+    int16_t CurEditCol = 0;       // column of the channel grid's open in-place editor
 };
 
 AppState &State();
