@@ -1,6 +1,6 @@
 #pragma once
 // The form kit: the few controls and helpers through which every window gets the behaviour its
-// controls are specified with, where plain Qt widgets behave differently. Each section says
+// controls must have where plain Qt widgets behave differently. Each section says
 // which Qt behaviour it corrects. Windows use ComboBox and TextBox instead of QComboBox and
 // QLineEdit, and the helpers below for check boxes, twips and control arrays.
 
