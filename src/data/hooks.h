@@ -42,6 +42,14 @@ struct HookRegistry {
     std::function<void()> ShowFrm2Tone;
     std::function<void()> ShowFrm5Tone;
 
+    // The main window's radio and port commands, until the link layer provides them.
+    std::function<void()> ReadRadioCommand;     // read the whole radio
+    std::function<void()> WriteRadioCommand;    // write the whole radio
+    std::function<void()> ReadRMGDataFromRadio; // read and show the embedded information
+    std::function<void()> ShowFrmPassWord;      // the radio-password entry
+    std::function<void()> ShowFrmComSet;        // the serial-port choice
+    std::function<void()> StopLinkTimers;       // the link's command and reply timers stopped
+
     // Printing.
     std::function<void()> InitPrintLanguage;
     std::function<void()> ShowFrmPrintList;

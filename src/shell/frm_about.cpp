@@ -10,6 +10,7 @@
 #include "platform/form_kit.h"
 #include "platform/process_launcher.h"
 #include "platform/prompt.h"
+#include "shell/dialog_buttons.h"
 #include "shell/localize.h"
 
 namespace {
@@ -25,15 +26,6 @@ QLabel *NewLabel(QWidget *parent, const char *name, int left, int top, int width
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
-}
-
-QPushButton *NewButton(QWidget *parent, const char *name, const char *tag, int top)
-{
-    auto *button = new QPushButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setProperty("Tag", QLatin1String(tag));
-    SetGeometryTwips(button, 4245, top, 1260, 375);
-    return button;
 }
 } // namespace
 
@@ -61,10 +53,11 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     }
     lblDisclaimer = NewLabel(this, "lblDisclaimer", 255, 2625, 3870, 1095);
 
-    cmdOK = NewButton(this, "cmdOK", "101", 2625);
-    cmdOK->setDefault(true);
-    cmdSysInfo = NewButton(this, "cmdSysInfo", "1036", 3075);
-    cmdSysInfo->setAutoDefault(false);
+    // The buttons' captions are keys in their tags.
+    cmdOK = NewCommandButton(this, "cmdOK", 4245, 2625, true);
+    cmdOK->setProperty("Tag", QStringLiteral("101"));
+    cmdSysInfo = NewCommandButton(this, "cmdSysInfo", 4245, 3075);
+    cmdSysInfo->setProperty("Tag", QStringLiteral("1036"));
     connect(cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &FrmAbout::cmdSysInfo_Click);
 

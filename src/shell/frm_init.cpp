@@ -7,6 +7,7 @@
 #include "data/lang_text.h"
 #include "data/ok_cancel_captions.h"
 #include "platform/form_kit.h"
+#include "shell/dialog_buttons.h"
 #include "shell/startup.h"
 
 FrmInit::FrmInit(QWidget *parent) : QDialog(parent)
@@ -16,14 +17,8 @@ FrmInit::FrmInit(QWidget *parent) : QDialog(parent)
     Check1 = new QCheckBox(this);
     Check1->setObjectName(QStringLiteral("Check1"));
     SetGeometryTwips(Check1, 360, 360, 3800, 315);
-    CommandOK = new QPushButton(this);
-    CommandOK->setObjectName(QStringLiteral("CommandOK"));
-    CommandOK->setDefault(true);
-    SetGeometryTwips(CommandOK, 720, 1080, 1200, 375);
-    CommandCancel = new QPushButton(this);
-    CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
-    CommandCancel->setAutoDefault(false);
-    SetGeometryTwips(CommandCancel, 2520, 1080, 1200, 375);
+    CommandOK = NewCommandButton(this, "CommandOK", 720, 1080, true);
+    CommandCancel = NewCommandButton(this, "CommandCancel", 2520, 1080);
     connect(CommandOK, &QPushButton::clicked, this, &FrmInit::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &FrmInit::CommandCancel_Click);
     Form_Load();

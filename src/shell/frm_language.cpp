@@ -9,6 +9,7 @@
 #include "data/ok_cancel_captions.h"
 #include "platform/form_kit.h"
 #include "platform/program_dir.h"
+#include "shell/dialog_buttons.h"
 
 namespace {
 constexpr int kCaptionGap = 100; // twips between a caption label and its control
@@ -25,14 +26,8 @@ FrmLanguage::FrmLanguage(QWidget *parent) : QDialog(parent)
     Combo1 = new ComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     SetGeometryTwips(Combo1, 1560, 360, 2300, 315);
-    CommandOK = new QPushButton(this);
-    CommandOK->setObjectName(QStringLiteral("CommandOK"));
-    CommandOK->setDefault(true);
-    SetGeometryTwips(CommandOK, 600, 1080, 1200, 375);
-    CommandCancel = new QPushButton(this);
-    CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
-    CommandCancel->setAutoDefault(false);
-    SetGeometryTwips(CommandCancel, 2400, 1080, 1200, 375);
+    CommandOK = NewCommandButton(this, "CommandOK", 600, 1080, true);
+    CommandCancel = NewCommandButton(this, "CommandCancel", 2400, 1080);
     connect(CommandOK, &QPushButton::clicked, this, &FrmLanguage::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &FrmLanguage::CommandCancel_Click);
     Form_Load();

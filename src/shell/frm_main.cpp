@@ -44,7 +44,7 @@ using Command = void (FrmMain::*)();
 struct ItemDef {
     const char *name;
     int key;      // caption key; 0 for a separator
-    int shortcut; // 0 for none
+    int shortcut; // the letter of a Ctrl shortcut, 0 for none
     Command command;
 };
 
@@ -59,9 +59,9 @@ const std::vector<MenuDef> &MenuTable()
 {
     static const std::vector<MenuDef> table = {
         {"mnuFile", 1000,
-         {{"mnuFileNew", 1001, Qt::CTRL | Qt::Key_N, &FrmMain::mnuFileNew_Click},
-          {"mnuFileOpen", 1002, Qt::CTRL | Qt::Key_O, &FrmMain::mnuFileOpen_Click},
-          {"mnuFileSave", 1003, Qt::CTRL | Qt::Key_S, &FrmMain::mnuFileSave_Click},
+         {{"mnuFileNew", 1001, Qt::Key_N, &FrmMain::mnuFileNew_Click},
+          {"mnuFileOpen", 1002, Qt::Key_O, &FrmMain::mnuFileOpen_Click},
+          {"mnuFileSave", 1003, Qt::Key_S, &FrmMain::mnuFileSave_Click},
           {"mnuFileSaveAs", 1004, 0, &FrmMain::mnuFileSaveAs_Click},
           {"mnuFileBar0", 0, 0, nullptr},
           {"mnuFilePrint", 1005, 0, &FrmMain::mnuFilePrint_Click},
@@ -228,7 +228,7 @@ void FrmMain::BuildMenus()
                 action->setText(QString::number(item.key));
             }
             if (item.shortcut != 0)
-                action->setShortcut(QKeySequence(item.shortcut));
+                action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(item.shortcut)));
             if (item.command) {
                 const Command command = item.command;
                 connect(action, &QAction::triggered, this, [this, command] { (this->*command)(); });

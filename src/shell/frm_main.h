@@ -110,6 +110,7 @@ private:
     void PlaceBars();
     void FillHiddenLists();
     void UpdateClock();
+    void StopLinkTimers();
     void SaveCurrentFile();
     void OpenFileFromDialog();
 
