@@ -1,24 +1,46 @@
-// STAND-IN until the language texts land on main. On merge, take the real file.
 #include "data/lang_text.h"
 
 #include "data/app_state.h"
 #include "platform/ini_file.h"
 #include "platform/program_dir.h"
 
-QString GetLangText(int key)
+namespace {
+
+QString ReadLangText(const QString &section, int key, int bufferSize)
 {
-    const QString file = State().LanguageIndex == LangChinese ? QStringLiteral("language/chinese.ini")
-                                                              : QStringLiteral("language/english.ini");
-    return IniFile::Read(ProgramPath(file), QStringLiteral("OTHER"), QString::number(key));
+    return IniFile::Read(LanguageFileFullPath(), section, QString::number(key), QString(), bufferSize);
 }
 
-MessageTableType &MessageTable()
+} // namespace
+
+QString LanguageFileName(int languageIndex)
 {
-    static MessageTableType table{
-        {QString(), QStringLiteral("Frequency data will be cleared."), QStringLiteral("频率数据将被清除。")},
-        {QString(), QStringLiteral("Warning"), QStringLiteral("警告")},
-    };
-    return table;
+    return languageIndex == LangChinese ? QStringLiteral("chinese.ini") : QStringLiteral("english.ini");
 }
 
-void InitMessageTable() {}
+QString LanguageFilePathFor(int languageIndex)
+{
+    return QStringLiteral("language/") + LanguageFileName(languageIndex);
+}
+
+void SetLanguage(int languageIndex)
+{
+    AppState &state = State();
+    state.LanguageIndex = languageIndex == LangChinese ? LangChinese : LangEnglish;
+    state.LanguageFilePath = LanguageFilePathFor(state.LanguageIndex);
+}
+
+QString LanguageFileFullPath()
+{
+    QString relative = State().LanguageFilePath;
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    while (relative.startsWith(QLatin1Char('/')))
+        relative.remove(0, 1);
+    return ProgramPath(relative);
+}
+
+QString GetLangText(int key) { return ReadLangText(QStringLiteral("OTHER"), key, kLangTextBuffer); }
+
+QString GetOptionText(int key) { return ReadLangText(QStringLiteral("OPTION"), key, kLangTextBuffer); }
+
+QString GetMsgText(int key, int bufferSize) { return ReadLangText(QStringLiteral("MSG"), key, bufferSize); }

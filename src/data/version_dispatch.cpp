@@ -54,7 +54,7 @@ QString ThisProgramFileName()
 void LoadVersionTable()
 {
     AppState &st = State();
-    // STAND-IN until the settings record has its fields: RadioData.FileVersion := "V101" goes here.
+    st.RadioData.FileVersion = QByteArray(kSoftVersion);
 
     const QString file = VersionRootFolder(ProgramDir()) + QStringLiteral("/Version.ini");
     st.CurrentVersionText =
@@ -105,7 +105,8 @@ QString VersionShownText(const QString &version) { return version.left(2) + QLat
 QString VersionMismatchText(const QString &thisVersion, const QString &otherVersion, MismatchKind kind)
 {
     const QString crlf = QStringLiteral("\r\n");
-    return GetLangText(9062) + crlf + GetLangText(kind == MkRadio ? 9060 : 9064) + QLatin1Char(' ') +
+    const QString otherLine = kind == MkRadio ? GetLangText(9060) : GetLangText(9064);
+    return GetLangText(9062) + crlf + otherLine + QLatin1Char(' ') +
            VersionShownText(otherVersion) + crlf + GetLangText(9061) + QLatin1Char(' ') + VersionShownText(thisVersion);
 }
 

@@ -8,6 +8,7 @@
 #include "data/data_file.h"
 #include "data/hooks.h"
 #include "data/lang_text.h"
+#include "data/message_table.h"
 #include "data/model_band.h"
 #include "data/ok_cancel_captions.h"
 #include "platform/dialog_routines.h"
@@ -55,11 +56,10 @@ FrmModel::FrmModel(QWidget *parent) : QDialog(parent)
 void FrmModel::Form_Load()
 {
     setWindowTitle(GetLangText(2300));
-    for (int i = 0; i < 2; ++i) {
-        Label1[i]->setText(GetLangText(2301 + i));
-        // The label ends a small gap left of its list.
+    Label1[0]->setText(GetLangText(2301));
+    Label1[1]->setText(GetLangText(2302));
+    for (int i = 0; i < 2; ++i) // each label ends a small gap left of its list
         Label1[i]->move(Combo1[i]->x() - Label1[i]->width() - Px(kLabelGap), Label1[i]->y());
-    }
     SetOkCancelCaptions(this);
 
     const AppState &st = State();
@@ -88,9 +88,8 @@ void FrmModel::CommandOK_Click()
 
     const int band = Combo1[1]->currentIndex();
     if (band >= 0 && Combo1[1]->currentText() != st.CurBandPlanText) {
-        const int lang = st.LanguageIndex;
-        const int answer = prompt().MsgBox(MessageTable().MsgFreqCleared[lang], vbOKCancel + vbExclamation,
-                                           MessageTable().MsgWarning[lang]);
+        const int answer = prompt().MsgBox(InCurrentLanguage(MessageTable().MsgFreqCleared),
+                                           vbOKCancel + vbExclamation, InCurrentLanguage(MessageTable().MsgWarning));
         if (answer == vbOK) {
             st.CurBandPlanText = Combo1[1]->currentText();
             st.CurBandPlanIndex = int16_t(band);

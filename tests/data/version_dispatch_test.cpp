@@ -27,7 +27,9 @@ protected:
 
 TEST_F(VersionTest, StagedFilePairsThisVersionWithItself)
 {
+    State().RadioData.FileVersion = QByteArray("V0xx");
     LoadVersionTable();
+    EXPECT_EQ(State().RadioData.FileVersion.toByteArray(), QByteArray("V101"));
     EXPECT_EQ(State().VersionPairTable, OnlySelf());
     EXPECT_EQ(State().SoftVersionList, QStringList{QStringLiteral("V101")});
     EXPECT_EQ(State().CurrentVersionText, QStringLiteral("V101"));

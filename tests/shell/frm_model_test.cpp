@@ -122,7 +122,7 @@ TEST_F(FrmModelTest, OkOnAnotherPlanBuildsTheNewDataSet)
 
 TEST_F(FrmModelTest, ChineseQuestion)
 {
-    State().LanguageIndex = LangChinese;
+    SetLanguage(LangChinese);
     script->answer(vbCancel);
     ChooseBand(1);
     ASSERT_EQ(script->messages().size(), 1);
