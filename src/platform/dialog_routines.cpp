@@ -1,10 +1,10 @@
 #include "platform/dialog_routines.h"
 
+#include "platform/form_kit.h"
+
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
-#include <QSignalBlocker>
 
 namespace {
 
@@ -64,16 +64,10 @@ QString ComboItemAt(const QComboBox *combo, int index)
     return combo->itemText(index >= 0 && index < combo->count() ? index : 0);
 }
 
-void AddComboItemOnce(QComboBox *combo, const QString &text)
+void AddComboItemOnce(ComboBox *combo, const QString &text)
 {
-    if (!combo || IndexOfItem(combo, text) >= 0)
-        return;
-    // QComboBox selects the first item added to an empty list; a list keeps "nothing selected".
-    const QSignalBlocker block(combo);
-    const int before = combo->currentIndex();
-    combo->addItem(text);
-    if (combo->currentIndex() != before)
-        combo->setCurrentIndex(before);
+    if (combo && IndexOfItem(combo, text) < 0)
+        combo->AddItem(text);
 }
 
 int FindComboIndex(const QComboBox *combo, const QString &text, int def)

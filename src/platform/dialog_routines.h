@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class ComboBox;
 class QComboBox;
 class QWidget;
 
@@ -12,9 +13,9 @@ class QWidget;
 QString FindComboItem(const QComboBox *combo, const QString &text);
 // "" for an empty list; the item at index when it exists; otherwise the first item.
 QString ComboItemAt(const QComboBox *combo, int index);
-// Appends text unless an item equal to it is there. The selection (also "none") stays as it was
-// and no change of selection is signalled.
-void AddComboItemOnce(QComboBox *combo, const QString &text);
+// Appends text unless an item equal to it is there (the list's AddItem: no Click, the selection
+// stays as it was).
+void AddComboItemOnce(ComboBox *combo, const QString &text);
 // def for an empty list or an empty text; the index of the first item equal to text; 0 when none is.
 int FindComboIndex(const QComboBox *combo, const QString &text, int def);
 

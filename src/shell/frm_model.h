@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-class QComboBox;
+class ComboBox;
 class QLabel;
 class QPushButton;
 
@@ -18,7 +18,7 @@ private:
     void CommandOK_Click();
     void CommandCancel_Click();
 
-    QComboBox *Combo1[2] = {};
+    ComboBox *Combo1[2] = {};
     QLabel *Label1[2] = {};
     QPushButton *CommandOK = nullptr;
     QPushButton *CommandCancel = nullptr;

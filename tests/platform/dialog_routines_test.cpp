@@ -10,22 +10,23 @@
 #include <gtest/gtest.h>
 
 #include "platform/dialog_routines.h"
+#include "platform/form_kit.h"
 
 namespace {
 
-QComboBox *MakeCombo(QWidget *parent, const QStringList &items)
+ComboBox *MakeCombo(QWidget *parent, const QStringList &items)
 {
-    auto *combo = new QComboBox(parent);
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
+    auto *combo = new ComboBox(parent);
+    for (const QString &item : items)
+        combo->AddItem(item);
     return combo;
 }
 
 TEST(ComboRoutines, LookupsFallBackToTheFirstItem)
 {
     QWidget form;
-    QComboBox *ab = MakeCombo(&form, {QStringLiteral("A"), QStringLiteral("B")});
-    QComboBox *empty = MakeCombo(&form, {});
+    ComboBox *ab = MakeCombo(&form, {QStringLiteral("A"), QStringLiteral("B")});
+    ComboBox *empty = MakeCombo(&form, {});
 
     EXPECT_EQ(FindComboItem(ab, QStringLiteral("B")), QStringLiteral("B"));
     EXPECT_EQ(FindComboItem(ab, QStringLiteral("C")), QStringLiteral("A"));
@@ -46,9 +47,9 @@ TEST(ComboRoutines, LookupsFallBackToTheFirstItem)
 TEST(ComboRoutines, AddOnceKeepsTheSelectionAndSignalsNothing)
 {
     QWidget form;
-    QComboBox *empty = MakeCombo(&form, {});
+    ComboBox *empty = MakeCombo(&form, {});
     int changes = 0;
-    QObject::connect(empty, &QComboBox::currentIndexChanged, [&changes] { ++changes; });
+    QObject::connect(empty, &ComboBox::Click, [&changes] { ++changes; });
     AddComboItemOnce(empty, QStringLiteral("x"));
     AddComboItemOnce(empty, QStringLiteral("y"));
     AddComboItemOnce(empty, QStringLiteral("x"));
@@ -57,8 +58,8 @@ TEST(ComboRoutines, AddOnceKeepsTheSelectionAndSignalsNothing)
     EXPECT_EQ(empty->currentIndex(), -1); // still nothing selected
     EXPECT_EQ(changes, 0);
 
-    QComboBox *chosen = MakeCombo(&form, {QStringLiteral("a"), QStringLiteral("b")});
-    chosen->setCurrentIndex(1);
+    ComboBox *chosen = MakeCombo(&form, {QStringLiteral("a"), QStringLiteral("b")});
+    chosen->setListIndex(1);
     AddComboItemOnce(chosen, QStringLiteral("c"));
     EXPECT_EQ(chosen->currentIndex(), 1);
     EXPECT_EQ(chosen->count(), 3);

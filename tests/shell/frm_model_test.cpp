@@ -8,6 +8,7 @@
 #include "data/hooks.h"
 #include "data/lang_text.h"
 #include "data/model_band.h"
+#include "platform/form_kit.h"
 #include "platform/prompt.h"
 #include "shell/frm_model.h"
 
@@ -34,7 +35,7 @@ protected:
     int ChooseBand(int index)
     {
         FrmModel form;
-        Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(index);
+        Find<ComboBox>(form, "Combo1(1)")->setListIndex(index);
         Find<QPushButton>(form, "CommandOK")->click();
         return form.result();
     }
@@ -52,8 +53,8 @@ TEST_F(FrmModelTest, LoadShowsCaptionsModelAndCurrentPlan)
     EXPECT_FALSE(form.windowTitle().isEmpty());
     auto *label0 = Find<QLabel>(form, "Label1(0)");
     auto *label1 = Find<QLabel>(form, "Label1(1)");
-    auto *models = Find<QComboBox>(form, "Combo1(0)");
-    auto *bands = Find<QComboBox>(form, "Combo1(1)");
+    auto *models = Find<ComboBox>(form, "Combo1(0)");
+    auto *bands = Find<ComboBox>(form, "Combo1(1)");
     EXPECT_EQ(label0->text(), GetLangText(2301));
     EXPECT_EQ(label1->text(), GetLangText(2302));
     EXPECT_EQ(Find<QPushButton>(form, "CommandOK")->text(), GetLangText(101));
@@ -145,7 +146,7 @@ TEST_F(FrmModelTest, CancelChangesNothing)
 {
     State().CurModelCode = QStringLiteral("K58TXC");
     FrmModel form;
-    Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(3);
+    Find<ComboBox>(form, "Combo1(1)")->setListIndex(3);
     Find<QPushButton>(form, "CommandCancel")->click();
     EXPECT_EQ(form.result(), QDialog::Rejected);
     EXPECT_EQ(State().CurModelCode, QStringLiteral("K58TXC"));
