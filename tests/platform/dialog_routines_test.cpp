@@ -204,6 +204,21 @@ TEST_F(TextGuardTest, SeveralBoxesAreGuardedAndRestoredEachOnItsOwn)
     EXPECT_EQ(other->seen, QStringList{QStringLiteral("context menu")});
 }
 
+TEST_F(TextGuardTest, FormKitTextBoxToo)
+{
+    auto *kitBox = new TextBox(&form);
+    kitBox->setGeometry(10, 10, 200, 24); // over the other box, so the click lands on it
+    kitBox->show();
+    kitBox->raise();
+    RidTextMenu(kitBox);
+    Click(Qt::RightButton);
+    EXPECT_EQ(OpenMenus(), 0);
+    RestoreTextMenu(kitBox);
+    Click(Qt::RightButton);
+    EXPECT_EQ(OpenMenus(), 1);
+    EXPECT_TRUE(box->seen.isEmpty()); // every click went to the kit's box
+}
+
 TEST(TextGuard, GoesWithItsBox)
 {
     auto *box = new QLineEdit;
