@@ -44,10 +44,9 @@ struct AppState {
     // Factory test mode.
     bool TestModeFlag = false;
 
-    // Band plan and band limits in MHz (element 0 the UHF band, 1 the VHF band); band plan 0
-    // until start-up or a band-plan change sets them. The transmit limits equal the receive ones.
-    int16_t CurBandPlanIndex = 0;
-    QString CurBandPlanText = QStringLiteral("UHF(400 - 480 MHz) VHF(136 - 174 MHz)");
+    // Band limits in MHz (element 0 the UHF band, 1 the VHF band), those of band plan 0 until
+    // start-up or a band-plan change sets them; the transmit limits equal the receive ones.
+    // FmBandLow/FmBandHigh: the FM broadcast band.
     std::array<double, 2> RxBandLow{400.0, 136.0};
     std::array<double, 2> RxBandHigh{480.0, 174.0};
     std::array<double, 2> TxBandLow{400.0, 136.0};
