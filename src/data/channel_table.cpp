@@ -12,7 +12,7 @@
 namespace {
 
 // Highest number that NearestChannelNumber accepts: the normal channels, "PL1", "PU1" and "PL2".
-constexpr int kNearestChannelBound = 203;
+constexpr int kNearestChannelBound = SpecialPL2;
 
 const std::array<const char *, 6> kSpecialTexts{"PL1", "PU1", "PL2", "PU2", "VFO1", "VFO2"};
 

@@ -12,8 +12,17 @@
 
 #include "data/channel_record.h"
 
-constexpr int kFirstSpecialChannel = 201; // "PL1"; 201..206 are the special channels
-constexpr int kLastChannelNumber = 206;   // "VFO2"
+// The special channels after the 200 normal ones, shown "PL1", "PU1", "PL2", "PU2", "VFO1", "VFO2".
+enum SpecialChannel : int {
+    SpecialPL1 = 201,
+    SpecialPU1 = 202,
+    SpecialPL2 = 203,
+    SpecialPU2 = 204,
+    SpecialVFO1 = 205,
+    SpecialVFO2 = 206,
+};
+constexpr int kFirstSpecialChannel = SpecialPL1;
+constexpr int kLastChannelNumber = SpecialVFO2;
 
 // The channel grid's columns that SetChannelColumn stores (column 6 changes nothing).
 enum FreColumn : int {

@@ -1,6 +1,5 @@
 #include "data/value_rules.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -51,29 +50,12 @@ bool ReadNum(const QString &text, Num &out)
     if (!IsNumeric(text))
         return false;
     out = NumFromDouble(Val(text));
-
-    QString s = text.trimmed();
-    bool negative = false;
-    if (s.startsWith(QLatin1Char('+')) || s.startsWith(QLatin1Char('-'))) {
-        negative = s.startsWith(QLatin1Char('-'));
-        s = s.mid(1).trimmed();
-    }
-    static const QRegularExpression plain(QStringLiteral("^[0-9]*\\.?[0-9]*$"));
-    if (!plain.match(s).hasMatch())
-        return true;
-    int intDigits = static_cast<int>(s.indexOf(QLatin1Char('.')));
-    if (intDigits < 0)
-        intDigits = static_cast<int>(s.size());
-    int firstSignificant = 0;
-    while (firstSignificant < intDigits && s.at(firstSignificant) == QLatin1Char('0'))
-        ++firstSignificant;
-    if (intDigits - firstSignificant > 9)
-        return true; // too large for nano units: the double is all there is
+    constexpr int64_t kNanoMax = static_cast<int64_t>(kNanoLimit) * 1000000000;
     int64_t nano = 0;
-    if (!ParseScaled(s, kNanoDecimals, nano, false))
-        return true;
-    out.hasNano = true;
-    out.nano = negative ? -nano : nano;
+    if (ParseScaled(text, kNanoDecimals, nano, false) && nano > -kNanoMax && nano < kNanoMax) {
+        out.hasNano = true;
+        out.nano = nano;
+    }
     return true;
 }
 
@@ -156,9 +138,6 @@ QString FormatNum(const Num &n, int decimals, int minIntDigits)
 
 // "000.00000", the shown form of channel frequencies and of offsets under validation.
 QString FreText(const Num &n) { return FormatNum(n, 5, 3); }
-
-// Plain decimal text of a double, as the program shows a bare number ("400", "438.5").
-QString PlainNumberText(double v) { return QString::number(v, 'g', 15); }
 
 struct Limits {
     std::array<double, 2> low;
@@ -386,7 +365,7 @@ QString FreStoredToText(const QString &stored)
     if (ReadStoredSplit(stored, n))
         return FreText(n);
     ShowNotNumeric();
-    return PlainNumberText(State().RxBandLow[0]);
+    return NumberText(State().RxBandLow[0]);
 }
 
 QString FreStoredToText(const QByteArray &stored) { return FreStoredToText(QString::fromLatin1(stored)); }
