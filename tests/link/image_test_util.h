@@ -54,6 +54,14 @@ protected:
         ResetMemoryImage();
         State().ImagePackOk = true;
     }
+    // Starts a case of a table over: default records, a reset image, no messages.
+    void Fresh()
+    {
+        State().RadioData = RadioDataRecord{};
+        ResetMemoryImage();
+        State().ImagePackOk = true;
+        script->clear();
+    }
     // The texts of the message boxes shown so far.
     QStringList Messages() const
     {
