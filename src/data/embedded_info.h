@@ -1,27 +1,28 @@
 #pragma once
 // The radio's embedded manufacture, repair and sales information, as a read brings it from the
-// radio. Shown, never saved in a data file and never written to the radio. Text fields hold raw
-// bytes; the fixed ones keep their width (an empty one is a NUL followed by spaces).
+// radio. Shown, never saved in a data file and never written to the radio. The fixed text fields
+// are raw bytes of their width (an empty one is a NUL followed by spaces); the area code and the
+// version text have no fixed width. The start values that depend on today's date are set at
+// start-up (InitEmbeddedInfo); the others are given here.
 
 #include <QByteArray>
 #include <cstdint>
 
-namespace embedded_info_detail {
-inline QByteArray EmptyText(int width) { return QByteArray(1, '\0') + QByteArray(width - 1, ' '); }
-} // namespace embedded_info_detail
+#include "data/fix_str.h"
 
 struct EmbeddedInfoRecord {
-    int16_t BandCode = 0;
-    QByteArray SerialNumber = embedded_info_detail::EmptyText(16);   // 16 characters
-    QByteArray ProductionDate = embedded_info_detail::EmptyText(16); // 16 characters
-    QByteArray RepairDate = embedded_info_detail::EmptyText(16);     // 16 characters
-    QByteArray RepairReason = embedded_info_detail::EmptyText(96);   // 96 characters
-    QByteArray VersionText = "V1.01";                                // any length
-    QByteArray AreaCode;                                             // any length
-    QByteArray BatchNumber = embedded_info_detail::EmptyText(8);     // 8 characters
-    QByteArray CustomerCode = "001A";                                // 4 characters
-    QByteArray DealerCode = embedded_info_detail::EmptyText(16);     // 16 characters
-    QByteArray StockDate = embedded_info_detail::EmptyText(16);      // 16 characters
-    QByteArray SaleDate = embedded_info_detail::EmptyText(16);       // 16 characters
-    QByteArray Seller = embedded_info_detail::EmptyText(16);         // 16 characters
+    int16_t BandCode = 0; // shown as band list entry: high nibble * 8 + low nibble
+    FixStr<16> SerialNumber = FixStr<16>::EmptyNul();
+    FixStr<16> ProductionDate = FixStr<16>::EmptyNul();
+    FixStr<16> RepairDate = FixStr<16>::EmptyNul();
+    FixStr<96> RepairReason = FixStr<96>::EmptyNul();
+    QByteArray VersionText = "V1.01"; // never read from the radio
+    QByteArray AreaCode;
+    FixStr<8> BatchNumber = FixStr<8>::EmptyNul();
+    FixStr<4> CustomerCode = FixStr<4>::fromBytes("001A");
+    FixStr<16> DealerCode = FixStr<16>::EmptyNul();
+    FixStr<16> StockDate = FixStr<16>::EmptyNul();
+    FixStr<16> SaleDate = FixStr<16>::EmptyNul();
+    FixStr<16> Seller = FixStr<16>::EmptyNul();
+    bool operator==(const EmbeddedInfoRecord &) const = default;
 };

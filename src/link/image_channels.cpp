@@ -7,7 +7,6 @@
 #include "link/image_codec.h"
 #include "link/image_records.h"
 #include "link/memory_image.h"
-#include "platform/prompt.h"
 
 using namespace image;
 
@@ -78,12 +77,8 @@ void PackChannel(const ChannelRecord &r)
     Put(a + 27, r.SquelchMode);
     PutWord(a + 28, r.CustomCtcss, true);
 
-    QByteArray name = TrimFix(r.Name);
-    if (name.size() > kNameLength) {
-        name = name.left(kNameLength);
-        prompt().MsgBox(QStringLiteral("Name is too long!"), vbOKOnly);
-    }
-    PutName(a + 19, name, kNameLength);
+    // The record's name field is six bytes, so it never needs cutting here.
+    PutName(a + 19, TrimFix(r.Name), kNameLength);
 }
 
 // A stored frequency text from the radio's eight digits and the rebuilt 10 Hz digit.

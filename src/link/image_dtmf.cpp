@@ -16,7 +16,6 @@ constexpr int kOwnIdAddr = 0x02E7;
 constexpr int kOwnIdWidth = 3;
 constexpr int kCodeDigits = 24;   // a code memory or PTT-ID code
 constexpr int kRemoteDigits = 14; // a remote-kill or remote-stun code
-constexpr int kBookEntries = 128;
 constexpr int kCallIdAddr = 0x1980;
 constexpr int kCallIdWidth = 5;
 constexpr int kBookNameAddr = 0x1C00;
@@ -50,16 +49,16 @@ int BookSortKey(const QByteArray &callId)
 void SortCommBook()
 {
     auto &book = Book();
-    std::array<int, kBookEntries> keys{};
-    for (int i = 0; i < kBookEntries; ++i)
+    std::array<int, kCommBookEntries> keys{};
+    for (int i = 0; i < kCommBookEntries; ++i)
         keys[i] = BookSortKey(book[i].CallId);
-    for (int i = 0; i < kBookEntries - 1; ++i)
-        for (int j = i + 1; j < kBookEntries; ++j)
+    for (int i = 0; i < kCommBookEntries - 1; ++i)
+        for (int j = i + 1; j < kCommBookEntries; ++j)
             if (keys[j] < keys[i]) {
                 std::swap(keys[i], keys[j]);
                 std::swap(book[i], book[j]);
             }
-    for (int i = 0; i < kBookEntries; ++i)
+    for (int i = 0; i < kCommBookEntries; ++i)
         book[i].Number = static_cast<int16_t>(i);
 }
 
@@ -92,7 +91,8 @@ void PackCode(const QByteArray &code, int length, CodePlace place, int maxDigits
 }
 
 // A code and its length from the radio; a length beyond the area reads as no code.
-void UnpackCode(QByteArray &code, int16_t &length, CodePlace place, int maxDigits)
+template <std::size_t N>
+void UnpackCode(FixStr<N> &code, int16_t &length, CodePlace place, int maxDigits)
 {
     int n = Byte(place.lengthAddr);
     if (n > maxDigits)
@@ -138,7 +138,7 @@ void SetCommDataByDTMF()
 
         PackCode(d.PttIdBegin.Code, d.PttIdBegin.Length, kPttIdBegin, kCodeDigits, true);
         PackCode(d.PttIdEnd.Code, d.PttIdEnd.Length, kPttIdEnd, kCodeDigits, true);
-        for (int k = 0; k < 16; ++k)
+        for (int k = 0; k < kDtmfCodeMemories; ++k)
             PackCode(d.CodeMemory[k].Code, d.CodeMemory[k].Length, CodeMemoryPlace(k), kCodeDigits, true);
         PackCode(d.RemoteKill.Code, d.RemoteKill.Length, kRemoteKill, kRemoteDigits, false);
         PackCode(d.RemoteStun.Code, d.RemoteStun.Length, kRemoteStun, kRemoteDigits, false);
@@ -178,7 +178,7 @@ void GetCommDataByDTMF()
     UnpackCode(d.PttIdEnd.Code, d.PttIdEnd.Length, kPttIdEnd, kCodeDigits);
     UnpackCode(d.RemoteKill.Code, d.RemoteKill.Length, kRemoteKill, kRemoteDigits);
     UnpackCode(d.RemoteStun.Code, d.RemoteStun.Length, kRemoteStun, kRemoteDigits);
-    for (int k = 0; k < 16; ++k)
+    for (int k = 0; k < kDtmfCodeMemories; ++k)
         UnpackCode(d.CodeMemory[k].Code, d.CodeMemory[k].Length, CodeMemoryPlace(k), kCodeDigits);
     Dtmf() = d;
 }
@@ -187,7 +187,7 @@ void SetCommDataByDTMFCommuBook()
 {
     RunPacker("SetCommDataByDTMFCommuBook", [] {
         SortCommBook();
-        for (int i = 0; i < kBookEntries; ++i) {
+        for (int i = 0; i < kCommBookEntries; ++i) {
             const auto &e = Book()[i];
             QByteArray id = TrimFix(e.CallId);
             if (id.isEmpty() || !IsImageNumeric(id))
@@ -200,7 +200,7 @@ void SetCommDataByDTMFCommuBook()
 
 void GetCommDataByDTMFCommuBook()
 {
-    for (int i = 0; i < kBookEntries; ++i) {
+    for (int i = 0; i < kCommBookEntries; ++i) {
         BookEntry e{};
         e.Number = static_cast<int16_t>(i);
 

@@ -3,11 +3,11 @@
 
 #include "data/app_state.h"
 
-inline DtmfBlock &Dtmf() { return State().RadioData.Signalling.Dtmf; }
-inline TwoToneBlock &TwoTone() { return State().RadioData.Signalling.TwoTone; }
-inline FiveToneBlock &FiveTone() { return State().RadioData.Signalling.FiveTone; }
-inline OptionBlock &Options() { return State().RadioData.Signalling.Option; }
-inline ScanBlock &Scan() { return State().RadioData.Signalling.Scan; }
-inline AlertBlock &Alert() { return State().RadioData.Signalling.Alert; }
-inline auto &FmTable() { return State().RadioData.FmChannelTable; }
-inline auto &Book() { return State().RadioData.CommBook; }
+inline DtmfBlock &Dtmf() { return State().RadioData.SignallingRecord.DtmfBlock; }
+inline TwoToneBlock &TwoTone() { return State().RadioData.SignallingRecord.TwoToneBlock; }
+inline FiveToneBlock &FiveTone() { return State().RadioData.SignallingRecord.FiveToneBlock; }
+inline OptionBlock &Options() { return State().RadioData.SignallingRecord.OptionBlock; }
+inline ScanBlock &Scan() { return State().RadioData.SignallingRecord.ScanBlock; }
+inline AlertBlock &Alert() { return State().RadioData.SignallingRecord.AlertBlock; }
+inline FmChannelTable &FmTable() { return State().RadioData.FmChannelTable; }
+inline CommBook &Book() { return State().RadioData.CommBook; }

@@ -12,10 +12,8 @@
 using namespace image;
 
 namespace {
-constexpr int kTwoToneEntries = 32;
 constexpr int kTwoToneUsage = 0x0380;
 constexpr int kTwoToneNameWidth = 7;
-constexpr int kFiveToneRows = 100;
 constexpr int kFiveToneUsage = 0x0390;
 constexpr int kFiveToneNameWidth = 7;
 constexpr int kFiveToneOwnIdAddr = 0x0325;
@@ -24,7 +22,6 @@ constexpr int kFiveToneOwnIdRoom = 6;   // digits the radio's area can hold when
 constexpr int kFiveToneOwnIdWidth = 6;
 constexpr int kPttIdBeginAddr = 0x0360;
 constexpr int kPttIdEndAddr = 0x0370;
-constexpr int kInfoCodeCount = 8;
 constexpr int kInfoCodeDigits = 12;
 constexpr int kInfoNameWidth = 7;
 constexpr int kCodeRowDigits = 40; // 20 bytes from +4 to +23
@@ -216,7 +213,7 @@ void SetCommDataBy5Tone()
         FiveToneGeneral(b, rd, [](int addr, const auto &field) { Put(addr, field); });
         PackFiveToneCode(b.PttIdBegin, kPttIdBeginAddr, false, kPttIdDigits);
         PackFiveToneCode(b.PttIdEnd, kPttIdEndAddr, false, kPttIdDigits);
-        for (int k = 0; k < kInfoCodeCount; ++k)
+        for (int k = 0; k < kInfoCodes; ++k)
             PackInfoCode(b.InfoCodes[k], InfoCodeAddr(k));
         for (int r = 0; r < kFiveToneRows; ++r) {
             MarkInUse(kFiveToneUsage, r, 1LL - b.CodeRows[r].Empty);
@@ -247,7 +244,7 @@ void GetCommDataBy5Tone()
     FiveToneGeneral(b, rd, [](int addr, auto &field) { field = Byte(addr); });
     UnpackFiveToneCode(b.PttIdBegin, kPttIdBeginAddr, false, kPttIdDigits);
     UnpackFiveToneCode(b.PttIdEnd, kPttIdEndAddr, false, kPttIdDigits);
-    for (int k = 0; k < kInfoCodeCount; ++k)
+    for (int k = 0; k < kInfoCodes; ++k)
         UnpackInfoCode(b.InfoCodes[k], InfoCodeAddr(k));
     for (int r = 0; r < kFiveToneRows; ++r) {
         b.CodeRows[r].Empty = UsageBitSet(kFiveToneUsage, r) ? 1 : 0;

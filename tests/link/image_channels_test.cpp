@@ -263,7 +263,7 @@ TEST_F(ImageChannelsTest, NameForms)
         {Field("AB", 6), "41 42 20 20 20 20", NulField("AB", 6)},
         {NulField("", 6), "00 00 00 00 00 00", NulField("", 6)},
         {Field("", 6), "00 00 00 00 00 00", NulField("", 6)},
-        {QByteArray("ABCDEF"), "41 42 43 44 45 46", QByteArray("ABCDEF")},
+        {QByteArray("ABCDEF"), "41 42 43 44 45 46", QByteArray("ABCDEF")}, // full: no NUL
         {QByteArray(" A", 2) + QByteArray(4, ' '), "20 41 20 20 20 20", NulField(" A", 6)},
     };
     for (const Case &c : cases) {
@@ -282,17 +282,6 @@ TEST_F(ImageChannelsTest, NameForms)
     SetImage(0x0100, Hex("FE"));
     GetCommDataByFrequency();
     EXPECT_EQ(State().ChannelList[0].Name, NulField("", 6)); // six spaces read back as no name
-}
-
-TEST_F(ImageChannelsTest, OverlongNameIsCutWithAMessageAndPackingGoesOn)
-{
-    ChannelRecord r = Channel(1, "014500000");
-    r.Name = "ABCDEFGH";
-    SetChannels({r});
-    SetCommDataByFrequency();
-    EXPECT_TRUE(State().ImagePackOk);
-    EXPECT_EQ(Messages(), QStringList{QStringLiteral("Name is too long!")});
-    EXPECT_EQ(ImageHex(0x2013, 6), "41 42 43 44 45 46");
 }
 
 TEST_F(ImageChannelsTest, OffsetDirectionInTheRadio)
@@ -367,10 +356,10 @@ TEST_F(ImageChannelsTest, FmTablePackAndUnpack)
         fm[i].Used = 0;
         fm[i].Frequency = "FFFFFFFF";
     }
-    fm[0] = {1, 1, "00880000"};
-    fm[9] = {10, 0, "01005000"}; // a frequency, but not in use
-    fm[99] = {100, 1, "0107995"};
-    fm[100] = {101, 1, "01080000"};
+    fm[0] = FmEntry(1, 1, "00880000");
+    fm[9] = FmEntry(10, 0, "01005000"); // a frequency, but not in use
+    fm[99] = FmEntry(100, 1, "0107995");
+    fm[100] = FmEntry(101, 1, "01080000");
     SetChannels({});
     SetCommDataByFrequency();
     ASSERT_TRUE(State().ImagePackOk);
@@ -382,7 +371,7 @@ TEST_F(ImageChannelsTest, FmTablePackAndUnpack)
     EXPECT_EQ(ImageHex(0x0614, 4), "FF FF FF FF");
 
     for (auto &e : fm)
-        e = {0, 0, "00000000"};
+        e = FmEntry(0, 0, "00000000");
     GetCommDataByFrequency();
     EXPECT_EQ(fm[0].Used, 1);
     EXPECT_EQ(fm[0].Frequency, QByteArray("00880000"));

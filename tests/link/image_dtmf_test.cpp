@@ -213,11 +213,11 @@ TEST_F(ImageDtmfTest, BookIsSortedThenPacked)
 {
     auto &book = Book();
     for (int i = 0; i < 128; ++i)
-        book[i] = BookEntry{static_cast<int16_t>(i), NulField("", 5), NulField("", 6)};
-    book[0] = {0, Field("123", 5), Field("X", 6)};
-    book[1] = {1, QByteArray("12345"), Field("AB", 6)};
-    book[2] = {2, Field("1A2", 5), Field("L", 6)};
-    book[5] = {5, Field("12", 5), NulField("", 6)};
+        book[i] = Entry(i, NulField("", 5), NulField("", 6));
+    book[0] = Entry(0, Field("123", 5), Field("X", 6));
+    book[1] = Entry(1, QByteArray("12345"), Field("AB", 6));
+    book[2] = Entry(2, Field("1A2", 5), Field("L", 6));
+    book[5] = Entry(5, Field("12", 5), NulField("", 6));
     SetCommDataByDTMFCommuBook();
     ASSERT_TRUE(State().ImagePackOk);
 
@@ -260,8 +260,8 @@ TEST_F(ImageDtmfTest, CallIdWithALetterTravelsAsNoCallId)
 {
     auto &book = Book();
     for (int i = 0; i < 128; ++i)
-        book[i] = BookEntry{static_cast<int16_t>(i), NulField("", 5), NulField("", 6)};
-    book[0] = {0, Field("1A", 5), Field("N", 6)};
+        book[i] = Entry(i, NulField("", 5), NulField("", 6));
+    book[0] = Entry(0, Field("1A", 5), Field("N", 6));
     SetCommDataByDTMFCommuBook();
     EXPECT_EQ(ImageHex(0x1980, 5), "00 00 00 00 00");
     GetCommDataByDTMFCommuBook();

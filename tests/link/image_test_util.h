@@ -46,6 +46,24 @@ inline QByteArray NulField(const QByteArray &text, int width)
     return text.size() >= width ? text.left(width) : Field(text + '\0', width);
 }
 
+inline FmChannelEntry FmEntry(int number, int used, const QByteArray &frequency)
+{
+    FmChannelEntry e;
+    e.Number = static_cast<int16_t>(number);
+    e.Used = static_cast<int16_t>(used);
+    e.Frequency = frequency;
+    return e;
+}
+
+inline BookEntry Entry(int number, const QByteArray &callId, const QByteArray &name)
+{
+    BookEntry e;
+    e.Number = static_cast<int16_t>(number);
+    e.CallId = callId;
+    e.Name = name;
+    return e;
+}
+
 class ImageTest : public testenv::AppTest {
 protected:
     void SetUp() override
