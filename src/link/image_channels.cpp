@@ -122,7 +122,7 @@ void UnpackChannelFields(ChannelRecord &r, int a)
     QByteArray name = TrimFix(ReadText(a + 19, kNameLength, [](uint8_t) { return false; }).text);
     if (name.size() < kNameLength)
         name += '\0';
-    r.Name = FixedText(name, kNameLength);
+    r.Name = name;
 }
 } // namespace
 

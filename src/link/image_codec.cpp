@@ -182,14 +182,6 @@ QByteArray TrimFix(const QByteArray &text)
     return nul >= 0 ? out.left(nul) : out;
 }
 
-QByteArray FixedText(const QByteArray &text, int width)
-{
-    QByteArray out = text.left(width);
-    if (out.size() < width)
-        out.append(width - out.size(), ' ');
-    return out;
-}
-
 void PutText(int addr, const QByteArray &text, int width, char pad)
 {
     for (int k = 0; k < width; ++k)

@@ -74,8 +74,6 @@ bool IsImageNumeric(const QByteArray &text);
 // --- text bytes ---------------------------------------------------------------------------------
 // Trailing spaces removed, then cut before the first NUL.
 QByteArray TrimFix(const QByteArray &text);
-// A fixed-length text field of width characters: cut, or padded with spaces.
-QByteArray FixedText(const QByteArray &text, int width);
 // The text's first width bytes from addr, the rest filled with pad.
 void PutText(int addr, const QByteArray &text, int width, char pad);
 // A name: width zero bytes when empty, else the text padded with spaces.

@@ -101,7 +101,7 @@ void UnpackCode(FixStr<N> &code, int16_t &length, CodePlace place, int maxDigits
     QByteArray t = HexDigits(place.addr, (n + 1) / 2).left(n);
     if (t.size() < maxDigits)
         t += '\0';
-    code = FixedText(t, maxDigits);
+    code = t;
 }
 } // namespace
 
@@ -118,14 +118,14 @@ void SetCommDataByDTMF()
 
         // The radio wants three digits: a short own ID is completed with "0", anything that is
         // not a number becomes "000", and the working data keep the completed ID.
-        QByteArray id = TrimFix(FixedText(d.OwnId, kOwnIdWidth));
+        QByteArray id = TrimFix(d.OwnId);
         if (IsImageNumeric(id))
             while (id.size() < kOwnIdWidth)
                 id += '0';
         else
             id = "000";
         Put(kOwnIdLengthAddr, id.size());
-        Dtmf().OwnId = FixedText(id, kOwnIdWidth);
+        Dtmf().OwnId = id;
         for (int k = 0; k < id.size(); ++k) {
             if (id[k] < '0' || id[k] > '9')
                 FailPack();
@@ -168,7 +168,7 @@ void GetCommDataByDTMF()
         }
         id += QByteArray::number(digit);
     }
-    d.OwnId = FixedText(id, kOwnIdWidth);
+    d.OwnId = id;
 
     d.SideTone = Byte(0x02ED);
     d.PostSendDelay = Byte(0x02EE);
@@ -208,7 +208,7 @@ void GetCommDataByDTMFCommuBook()
                                 [](uint8_t c) { return c < '0' || c > '9'; });
         if (id.ended)
             id.text += '\0';
-        e.CallId = FixedText(id.text, kCallIdWidth);
+        e.CallId = id.text;
 
         ImageText name = ReadText(kBookNameAddr + 8 * i, kBookNameWidth, [](uint8_t c) { return c == 0xFF; });
         if (name.ended)
@@ -216,7 +216,7 @@ void GetCommDataByDTMFCommuBook()
         QByteArray n = TrimFix(name.text);
         if (n.size() < kBookNameWidth)
             n += '\0';
-        e.Name = FixedText(n, kBookNameWidth);
+        e.Name = n;
         Book()[i] = e;
     }
 }

@@ -153,5 +153,5 @@ void GetCommDataByOption()
     ImageText pw = ReadText(kPasswordAddr, kPasswordLength, [](uint8_t b) { return b == 0x00 || b == 0xFF; });
     if (pw.ended)
         pw.text += '\0';
-    o.PowerOnPassword = FixedText(pw.text, kPasswordLength);
+    o.PowerOnPassword = pw.text;
 }

@@ -19,15 +19,12 @@ constexpr int kFiveToneNameWidth = 7;
 constexpr int kFiveToneOwnIdAddr = 0x0325;
 constexpr int kFiveToneOwnIdDigits = 5; // digits sent to the radio
 constexpr int kFiveToneOwnIdRoom = 6;   // digits the radio's area can hold when read
-constexpr int kFiveToneOwnIdWidth = 6;
 constexpr int kPttIdBeginAddr = 0x0360;
 constexpr int kPttIdEndAddr = 0x0370;
 constexpr int kInfoCodeDigits = 12;
 constexpr int kInfoNameWidth = 7;
 constexpr int kCodeRowDigits = 40; // 20 bytes from +4 to +23
 constexpr int kPttIdDigits = 24;   // 12 bytes from +4 up to the next area
-constexpr int kFiveToneCodeWidth = 40;
-constexpr int kInfoCodeWidth = 12;
 
 int TwoToneEntryAddr(int e) { return 0x0B00 + 16 * e; }   // e counted from 0
 int FiveToneRowAddr(int r) { return 0x0D00 + 32 * r; }    // r counted from 0
@@ -77,9 +74,9 @@ void UnpackFiveToneCode(FiveToneCodeRecord &rec, int a, bool withName, int maxDi
     rec.StandardIndex = Byte(a + 1);
     rec.CodeLength = static_cast<uint8_t>(length);
     rec.TonePeriod = static_cast<uint8_t>(TonePeriodOrDefault(Byte(a + 3)));
-    rec.Code = FixedText(HexDigits(a + 4, (length + 1) / 2).left(length), kFiveToneCodeWidth);
+    rec.Code = HexDigits(a + 4, (length + 1) / 2).left(length);
     if (withName)
-        rec.Name = FixedText(ReadNulEndedName(a + 24, kFiveToneNameWidth), kFiveToneNameWidth);
+        rec.Name = ReadNulEndedName(a + 24, kFiveToneNameWidth);
 }
 
 void PackInfoCode(const InfoCodeRecord &rec, int a)
@@ -112,8 +109,8 @@ void UnpackInfoCode(InfoCodeRecord &rec, int a)
         const uint8_t b = Byte(a + 3 + k);
         code += b < 16 ? ByteToHex2(b).right(1) : ByteToHex2(b);
     }
-    rec.Code = FixedText(code.left(length), kInfoCodeWidth);
-    rec.Name = FixedText(ReadNulEndedName(a + 16, kInfoNameWidth), kInfoNameWidth);
+    rec.Code = code.left(length);
+    rec.Name = ReadNulEndedName(a + 16, kInfoNameWidth);
 }
 
 void SetCommDataBy2Tone()
@@ -181,7 +178,7 @@ void GetCommDataBy2Tone()
         entry.Divisor2 = Word(a + 2, false);
         entry.Tone1 = Word(a + 4, false);
         entry.Tone2 = Word(a + 6, false);
-        entry.Name = FixedText(ReadNulEndedName(a + 8, kTwoToneNameWidth), kTwoToneNameWidth);
+        entry.Name = ReadNulEndedName(a + 8, kTwoToneNameWidth);
     }
     TwoTone() = b;
 }
@@ -239,7 +236,7 @@ void GetCommDataBy5Tone()
     for (int i = 0; i < digits; ++i)
         id += QByteArray::number(Byte(kFiveToneOwnIdAddr + i));
     id += '\0';
-    b.OwnId = FixedText(id, kFiveToneOwnIdWidth);
+    b.OwnId = id;
 
     FiveToneGeneral(b, rd, [](int addr, auto &field) { field = Byte(addr); });
     UnpackFiveToneCode(b.PttIdBegin, kPttIdBeginAddr, false, kPttIdDigits);
