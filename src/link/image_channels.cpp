@@ -4,6 +4,7 @@
 #include <array>
 
 #include "data/app_state.h"
+#include "data/value_rules.h"
 #include "link/image_codec.h"
 #include "link/image_records.h"
 #include "link/memory_image.h"
@@ -78,7 +79,7 @@ void PackChannel(const ChannelRecord &r)
     PutWord(a + 28, r.CustomCtcss, true);
 
     // The record's name field is six bytes, so it never needs cutting here.
-    PutName(a + 19, TrimFix(r.Name), kNameLength);
+    PutName(a + 19, TrimFixStr(r.Name), kNameLength);
 }
 
 // A stored frequency text from the radio's eight digits and the rebuilt 10 Hz digit.
@@ -119,7 +120,7 @@ void UnpackChannelFields(ChannelRecord &r, int a)
     r.SquelchMode = Byte(a + 27);
     r.CustomCtcss = Word(a + 28, true);
 
-    QByteArray name = TrimFix(ReadText(a + 19, kNameLength, [](uint8_t) { return false; }).text);
+    QByteArray name = TrimFixStr(ReadText(a + 19, kNameLength, [](uint8_t) { return false; }).text);
     if (name.size() < kNameLength)
         name += '\0';
     r.Name = name;
@@ -177,6 +178,6 @@ void GetCommDataByFrequency()
         e.Frequency = t;
         e.Number = i + 1;
         const bool bitSaysUsed = i == 100 || !UsageBitSet(kFmUsage, i);
-        e.Used = (t != "FFFFFFFF" && !TrimFix(t).isEmpty() && bitSaysUsed) ? 1 : 0;
+        e.Used = (t != "FFFFFFFF" && !TrimFixStr(t).isEmpty() && bitSaysUsed) ? 1 : 0;
     }
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "data/app_state.h"
+#include "data/value_rules.h"
 #include "platform/prompt.h"
 
 void FailPack() { throw PackFailure{}; }
@@ -126,7 +127,7 @@ QByteArray HexDigits(int addr, int count)
 
 void PutFrequencyDigits(int addr, const QByteArray &storedText, const QByteArray &emptyAs)
 {
-    QByteArray t = TrimFix(storedText);
+    QByteArray t = TrimFixStr(storedText);
     if (t.isEmpty())
         t = emptyAs;
     while (t.size() < 8)
@@ -170,16 +171,6 @@ bool IsImageNumeric(const QByteArray &text)
         return false;
     ++i;
     return digits() && i == n;
-}
-
-QByteArray TrimFix(const QByteArray &text)
-{
-    qsizetype end = text.size();
-    while (end > 0 && text[end - 1] == ' ')
-        --end;
-    QByteArray out = text.left(end);
-    const qsizetype nul = out.indexOf('\0');
-    return nul >= 0 ? out.left(nul) : out;
 }
 
 void PutText(int addr, const QByteArray &text, int width, char pad)

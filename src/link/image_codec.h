@@ -72,8 +72,6 @@ char TenHertzDigit(char hundredHertzDigit);
 bool IsImageNumeric(const QByteArray &text);
 
 // --- text bytes ---------------------------------------------------------------------------------
-// Trailing spaces removed, then cut before the first NUL.
-QByteArray TrimFix(const QByteArray &text);
 // The text's first width bytes from addr, the rest filled with pad.
 void PutText(int addr, const QByteArray &text, int width, char pad);
 // A name: width zero bytes when empty, else the text padded with spaces.

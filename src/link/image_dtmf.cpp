@@ -4,6 +4,8 @@
 #include <array>
 
 #include "data/app_state.h"
+#include "data/comm_book_order.h"
+#include "data/value_rules.h"
 #include "link/image_codec.h"
 #include "link/image_records.h"
 #include "link/memory_image.h"
@@ -31,37 +33,6 @@ constexpr CodePlace kRemoteKill{0x02F0, 0x02F7};
 constexpr CodePlace kRemoteStun{0x02F8, 0x02FF};
 constexpr CodePlace CodeMemoryPlace(int k) { return {0x0400 + 16 * k, 0x040C + 16 * k}; }
 
-// Stand-in for the book ordering of the data model until it is merged: call IDs in ascending
-// order (spaces count as "A", missing digits as "B", so free entries go last), numbers renumbered.
-int BookSortKey(const QByteArray &callId)
-{
-    QByteArray key = callId;
-    key.replace(' ', 'A');
-    key = TrimFix(key).left(5);
-    while (key.size() < 5)
-        key += 'B';
-    int value = 0;
-    for (char c : key)
-        value = value * 16 + std::max(HexDigitValue(c), 0);
-    return value;
-}
-
-void SortCommBook()
-{
-    auto &book = Book();
-    std::array<int, kCommBookEntries> keys{};
-    for (int i = 0; i < kCommBookEntries; ++i)
-        keys[i] = BookSortKey(book[i].CallId);
-    for (int i = 0; i < kCommBookEntries - 1; ++i)
-        for (int j = i + 1; j < kCommBookEntries; ++j)
-            if (keys[j] < keys[i]) {
-                std::swap(keys[i], keys[j]);
-                std::swap(book[i], book[j]);
-            }
-    for (int i = 0; i < kCommBookEntries; ++i)
-        book[i].Number = static_cast<int16_t>(i);
-}
-
 bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
 
 // A byte above max reads as 0, and the image keeps the repaired value.
@@ -78,7 +49,7 @@ uint8_t RepairedByte(int addr, int max)
 void PackCode(const QByteArray &code, int length, CodePlace place, int maxDigits, bool fillToLength)
 {
     int n = length > maxDigits ? 0 : length;
-    QByteArray t = TrimFix(code);
+    QByteArray t = TrimFixStr(code);
     if (fillToLength)
         while (t.size() < n)
             t += '0';
@@ -118,7 +89,7 @@ void SetCommDataByDTMF()
 
         // The radio wants three digits: a short own ID is completed with "0", anything that is
         // not a number becomes "000", and the working data keep the completed ID.
-        QByteArray id = TrimFix(d.OwnId);
+        QByteArray id = TrimFixStr(d.OwnId);
         if (IsImageNumeric(id))
             while (id.size() < kOwnIdWidth)
                 id += '0';
@@ -189,11 +160,11 @@ void SetCommDataByDTMFCommuBook()
         SortCommBook();
         for (int i = 0; i < kCommBookEntries; ++i) {
             const auto &e = Book()[i];
-            QByteArray id = TrimFix(e.CallId);
+            QByteArray id = TrimFixStr(e.CallId);
             if (id.isEmpty() || !IsImageNumeric(id))
                 id.clear();
             PutText(kCallIdAddr + kCallIdWidth * i, id, kCallIdWidth, '\0');
-            PutText(kBookNameAddr + 8 * i, TrimFix(e.Name), kBookNameWidth, ' ');
+            PutText(kBookNameAddr + 8 * i, TrimFixStr(e.Name), kBookNameWidth, ' ');
         }
     });
 }
@@ -213,7 +184,7 @@ void GetCommDataByDTMFCommuBook()
         ImageText name = ReadText(kBookNameAddr + 8 * i, kBookNameWidth, [](uint8_t c) { return c == 0xFF; });
         if (name.ended)
             name.text += '\0';
-        QByteArray n = TrimFix(name.text);
+        QByteArray n = TrimFixStr(name.text);
         if (n.size() < kBookNameWidth)
             n += '\0';
         e.Name = n;

@@ -1,6 +1,7 @@
 // The radio's embedded information area, 0x0010-0x00FF: read, never written.
 
 #include "data/app_state.h"
+#include "data/value_rules.h"
 #include "link/image_codec.h"
 #include "link/memory_image.h"
 
@@ -15,7 +16,7 @@ QByteArray InfoText(int addr, int readLength)
     QByteArray buffer(readLength, '\0');
     const QByteArray bytes = ReadText(addr, readLength, [](uint8_t b) { return b == 0x00; }).text;
     buffer.replace(0, bytes.size(), bytes);
-    return TrimFix(buffer) + '\0';
+    return TrimFixStr(buffer) + '\0';
 }
 } // namespace
 

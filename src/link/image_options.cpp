@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "data/app_state.h"
+#include "data/value_rules.h"
 #include "link/image_codec.h"
 #include "link/image_records.h"
 #include "link/memory_image.h"
@@ -120,7 +121,7 @@ void SetCommDataByOption()
         Put(0x0233, rd.Pf2KeyFunction);
         Put(0x0236, d.SendTime);
         PutBits(0x023C, {{o.FunctionOperation, 0, 1}, {o.InternalFunctionOperation, 1, 1}, {o.InitialiseKey, 3, 1}});
-        PutText(kPasswordAddr, TrimFix(o.PowerOnPassword), kPasswordLength, '\0');
+        PutText(kPasswordAddr, TrimFixStr(o.PowerOnPassword), kPasswordLength, '\0');
     });
 }
 

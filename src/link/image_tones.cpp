@@ -4,6 +4,7 @@
 #include <array>
 
 #include "data/app_state.h"
+#include "data/value_rules.h"
 #include "link/image_codec.h"
 #include "link/image_records.h"
 #include "link/image_tones.h"
@@ -57,7 +58,7 @@ void PackFiveToneCode(const FiveToneCodeRecord &rec, int a, bool withName, int m
     Put(a + 1, rec.StandardIndex);
     Put(a + 2, length);
     Put(a + 3, TonePeriodOrDefault(rec.TonePeriod));
-    QByteArray t = TrimFix(rec.Code);
+    QByteArray t = TrimFixStr(rec.Code);
     while (t.size() < length)
         t += 'E';
     t = t.left(length);
@@ -65,7 +66,7 @@ void PackFiveToneCode(const FiveToneCodeRecord &rec, int a, bool withName, int m
         t += 'E';
     PutDigitPairs(a + 4, t, static_cast<int>(t.size()) / 2);
     if (withName)
-        PutName(a + 24, TrimFix(rec.Name), kFiveToneNameWidth);
+        PutName(a + 24, TrimFixStr(rec.Name), kFiveToneNameWidth);
 }
 
 void UnpackFiveToneCode(FiveToneCodeRecord &rec, int a, bool withName, int maxDigits)
@@ -85,7 +86,7 @@ void PackInfoCode(const InfoCodeRecord &rec, int a)
     Put(a, rec.Function);
     Put(a + 1, rec.Response);
     Put(a + 2, length);
-    QByteArray t = TrimFix(rec.Code);
+    QByteArray t = TrimFixStr(rec.Code);
     while (t.size() < length)
         t += 'E';
     for (int k = 0; k < length; ++k) {
@@ -94,7 +95,7 @@ void PackInfoCode(const InfoCodeRecord &rec, int a)
             FailPack();
         Put(a + 3 + k, v);
     }
-    PutText(a + 16, TrimFix(rec.Name), kInfoNameWidth, '\0');
+    PutText(a + 16, TrimFixStr(rec.Name), kInfoNameWidth, '\0');
 }
 
 void UnpackInfoCode(InfoCodeRecord &rec, int a)
@@ -144,7 +145,7 @@ void SetCommDataBy2Tone()
             PutWord(a + 2, entry.Divisor2, false);
             PutWord(a + 4, entry.Tone1, false);
             PutWord(a + 6, entry.Tone2, false);
-            PutName(a + 8, TrimFix(entry.Name), kTwoToneNameWidth);
+            PutName(a + 8, TrimFixStr(entry.Name), kTwoToneNameWidth);
         }
     });
 }
@@ -194,7 +195,7 @@ void SetCommDataBy5Tone()
         Put(0x0323, b.OwnIdLength);
         Put(0x0324, b.TonePeriod);
 
-        QByteArray id = TrimFix(b.OwnId);
+        QByteArray id = TrimFixStr(b.OwnId);
         if (id.size() < b.OwnIdLength)
             id += '0';
         for (int i = 0; i < kFiveToneOwnIdDigits; ++i) {
