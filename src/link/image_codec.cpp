@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "data/app_state.h"
+#include "data/code_text.h"
 #include "data/value_rules.h"
 #include "platform/prompt.h"
 
@@ -108,20 +109,11 @@ void PutDigitPairs(int addr, const QByteArray &digits, int pairs)
     }
 }
 
-QByteArray ByteToHex2(uint8_t value)
-{
-    static const char digits[] = "0123456789ABCDEF";
-    QByteArray out(2, '0');
-    out[0] = digits[value >> 4];
-    out[1] = digits[value & 15];
-    return out;
-}
-
 QByteArray HexDigits(int addr, int count)
 {
     QByteArray out;
     for (int k = 0; k < count; ++k)
-        out += ByteToHex2(At(addr + k));
+        out += ByteToHex2(At(addr + k)).toLatin1();
     return out;
 }
 

@@ -55,7 +55,6 @@ void MarkInUse(int base, int index, long long inUse);
 void PutDigitPairs(int addr, const QByteArray &digits, int pairs);
 // count bytes from addr, each as two upper-case hexadecimal digits.
 QByteArray HexDigits(int addr, int count);
-QByteArray ByteToHex2(uint8_t value);
 // Value of one hexadecimal digit, -1 for another character.
 int HexDigitValue(char c);
 

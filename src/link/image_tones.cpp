@@ -4,6 +4,7 @@
 #include <array>
 
 #include "data/app_state.h"
+#include "data/code_text.h"
 #include "data/value_rules.h"
 #include "link/image_codec.h"
 #include "link/image_records.h"
@@ -108,7 +109,8 @@ void UnpackInfoCode(InfoCodeRecord &rec, int a)
     QByteArray code;
     for (int k = 0; k < length; ++k) {
         const uint8_t b = Byte(a + 3 + k);
-        code += b < 16 ? ByteToHex2(b).right(1) : ByteToHex2(b);
+        const QByteArray hex = ByteToHex2(b).toLatin1();
+        code += b < 16 ? hex.right(1) : hex;
     }
     rec.Code = code.left(length);
     rec.Name = ReadNulEndedName(a + 16, kInfoNameWidth);

@@ -1,6 +1,7 @@
 #include "link/memory_image.h"
 
 #include "data/app_state.h"
+#include "data/model_band.h"
 #include "link/image_codec.h"
 
 void ResetMemoryImage()
@@ -38,4 +39,18 @@ void UnpackMemoryImage()
     GetCommDataBy2Tone();
     GetCommDataByDTMF();
     GetCommDataByDTMFCommuBook();
+}
+
+void AdoptRadioModel()
+{
+    AppState &s = State();
+    s.CurModelCode = s.RadioModelCode;
+    s.CurModelDisplay = ModelDisplayName(s.CurModelCode);
+    // A band code outside the eight band plans names no plan and no limits: the program then
+    // keeps its own band plan, so that it always has limits to check frequencies against.
+    if (s.RadioBandCode < 0 || s.RadioBandCode >= kBandPlanCount || s.RadioBandText.isEmpty())
+        return;
+    s.CurBandPlanText = s.RadioBandText;
+    s.CurBandPlanIndex = s.RadioBandCode;
+    ParseBandLimits();
 }

@@ -298,3 +298,49 @@ TEST_F(MemoryImageTest, UnpackOrderLetsTheDtmfUnpackerKeepTheOptionBits)
 }
 
 } // namespace
+
+namespace {
+
+class AdoptRadioModelTest : public ImageTest {};
+
+TEST_F(AdoptRadioModelTest, RadiosModelAndBandPlanBecomeTheProgramsOwn)
+{
+    State().RadioModelCode = QStringLiteral("K58TXC");
+    State().RadioBandCode = 5;
+    State().RadioBandText = QStringLiteral("UHF(400 - 520 MHz) VHF(144 - 146 MHz)");
+    AdoptRadioModel();
+    const AppState &s = State();
+    EXPECT_EQ(s.CurModelCode, QStringLiteral("K58TXC"));
+    EXPECT_EQ(s.CurModelDisplay, QStringLiteral("K58TX"));
+    EXPECT_EQ(s.CurBandPlanIndex, 5);
+    EXPECT_EQ(s.CurBandPlanText, QStringLiteral("UHF(400 - 520 MHz) VHF(144 - 146 MHz)"));
+    EXPECT_EQ(s.RxBandLow, (std::array<double, 2>{400.0, 144.0}));
+    EXPECT_EQ(s.RxBandHigh, (std::array<double, 2>{520.0, 146.0}));
+    EXPECT_EQ(s.TxBandLow, s.RxBandLow);
+    EXPECT_EQ(s.TxBandHigh, s.RxBandHigh);
+}
+
+TEST_F(AdoptRadioModelTest, BandCodeOutsideTheBandPlansKeepsTheProgramsBandPlan)
+{
+    State().CurBandPlanIndex = 2;
+    State().CurBandPlanText = QStringLiteral("UHF(430 - 440 MHz) VHF(136 - 174 MHz)");
+    State().RxBandLow = {430.0, 136.0};
+    State().RxBandHigh = {440.0, 174.0};
+    State().TxBandLow = State().RxBandLow;
+    State().TxBandHigh = State().RxBandHigh;
+    const AppState before = State();
+
+    for (int code : {48, 53, -1, 8}) {
+        State().RadioModelCode = QStringLiteral("TORVA6Y");
+        State().RadioBandCode = static_cast<int16_t>(code);
+        State().RadioBandText.clear();
+        AdoptRadioModel();
+        EXPECT_EQ(State().CurModelDisplay, QStringLiteral("TORVA-6Y")) << code;
+        EXPECT_EQ(State().CurBandPlanIndex, 2) << code;
+        EXPECT_EQ(State().CurBandPlanText, before.CurBandPlanText) << code;
+        EXPECT_EQ(State().RxBandLow, before.RxBandLow) << code;
+        EXPECT_EQ(State().RxBandHigh, before.RxBandHigh) << code;
+    }
+}
+
+} // namespace
