@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "data/channel_record.h"
+#include "data/embedded_info.h"
 #include "data/radio_data.h"
 
 constexpr int kChannelSlots = 206;
@@ -43,6 +44,13 @@ struct AppState {
     // Radio memory image.
     std::array<uint8_t, kMemoryImageSize> MemoryImage{};
     bool ImagePackOk = true;
+
+    // Image codec: the radio's identity as its identify reply gave it, adopted after a read, and
+    // the embedded information that a read brings from the radio.
+    QString RadioModelCode = QStringLiteral("TORVA6Y");
+    int16_t RadioBandCode = 0;
+    QString RadioBandText;
+    EmbeddedInfoRecord EmbeddedInfoBlock{};
 
     // Main window.
     int CurChannelNo = 0;
