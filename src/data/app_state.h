@@ -3,11 +3,14 @@
 // Reached through State(); ResetState() gives a fresh object (tests). No other globals.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
 #include "data/channel_record.h"
+#include "data/embedded_info.h"
 #include "data/radio_data.h"
 
 constexpr int kChannelSlots = 206;
@@ -23,6 +26,13 @@ struct FeatureFlagsRecord {
     int16_t DtmfFlag = 1;
     int16_t Flag4 = 0;
     bool operator==(const FeatureFlagsRecord &) const = default;
+};
+
+// One line of the version table: a software version and a firmware version it handles.
+struct VersionPair {
+    QString Soft;
+    QString Firm;
+    bool operator==(const VersionPair &) const = default;
 };
 
 struct AppState {
@@ -45,6 +55,13 @@ struct AppState {
     std::array<uint8_t, kMemoryImageSize> MemoryImage{};
     bool ImagePackOk = true;
 
+    // Image codec: the radio's identity as its identify reply gave it, adopted after a read, and
+    // the embedded information that a read brings from the radio.
+    QString RadioModelCode = QStringLiteral("TORVA6Y");
+    int16_t RadioBandCode = 0;
+    QString RadioBandText;
+    EmbeddedInfoRecord EmbeddedInfoBlock{};
+
     // Main window.
     int CurChannelNo = 0;
     int16_t HelpAvailable = 0;
@@ -64,6 +81,32 @@ struct AppState {
     QString LanguageFileName = QStringLiteral("english.ini");
     QString HelpFile;             // assigned only while HelpAvailable is nonzero
     int16_t CurEditCol = 0;       // column of the channel grid's open in-place editor
+
+    // Band limits in MHz (element 0 the UHF band, 1 the VHF band), those of band plan 0 until
+    // start-up or a band-plan change sets them; the transmit limits equal the receive ones.
+    // FmBandLow/FmBandHigh: the FM broadcast band.
+    std::array<double, 2> RxBandLow{400.0, 136.0};
+    std::array<double, 2> RxBandHigh{480.0, 174.0};
+    std::array<double, 2> TxBandLow{400.0, 136.0};
+    std::array<double, 2> TxBandHigh{480.0, 174.0};
+    double FmBandLow = 88.0;
+    double FmBandHigh = 108.0;
+
+    // Channel grid clipboard: the last copied or cut channel (Used 1 = holds one), and one
+    // "something was copied" flag per grid of the main window.
+    ChannelRecord ChannelClipboard{};
+    std::array<int16_t, 3> ClipboardFilled{};
+
+    // Model and band plan of the data (the band limits above are those of CurBandPlanText).
+    QString CurModelCode = QStringLiteral("TORVA6Y");
+    QString CurModelDisplay = QStringLiteral("TORVA-6Y");
+    QString CurBandPlanText = QStringLiteral("UHF(400 - 480 MHz) VHF(136 - 174 MHz)");
+    int16_t CurBandPlanIndex = 0;
+
+    // Installed software versions and the software/firmware version pairs from "Version.ini".
+    QString CurrentVersionText;
+    QStringList SoftVersionList;
+    QList<VersionPair> VersionPairTable;
 };
 
 AppState &State();

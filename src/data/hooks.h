@@ -50,6 +50,9 @@ struct HookRegistry {
     std::function<void()> ShowFrmComSet;        // the serial-port choice
     std::function<void()> StopLinkTimers;       // the link's command and reply timers stopped
 
+    // Version hand-over: closes the main window's serial port when it is open.
+    std::function<void()> CloseCommPort;
+
     // Printing.
     std::function<void()> InitPrintLanguage;
     std::function<void()> ShowFrmPrintList;
