@@ -25,9 +25,9 @@ struct AppState {
     std::array<ChannelRecord, kChannelSlots> ChannelList{};
     std::array<ChannelRecord, kChannelSlots> SavedChannelList{};
 
-    // Texts.
+    // Texts: the current language and its file relative to the program folder.
     int16_t LanguageIndex = LangEnglish;
-    QString LanguageFilePath;
+    QString LanguageFilePath = QStringLiteral("language/english.ini");
 
     // Files.
     QString CurFileName = QStringLiteral("new.dat");

@@ -1,0 +1,46 @@
+#include "data/lang_text.h"
+
+#include "data/app_state.h"
+#include "platform/ini_file.h"
+#include "platform/program_dir.h"
+
+namespace {
+
+QString ReadLangText(const QString &section, int key, int bufferSize)
+{
+    return IniFile::Read(LanguageFileFullPath(), section, QString::number(key), QString(), bufferSize);
+}
+
+} // namespace
+
+QString LanguageFileName(int languageIndex)
+{
+    return languageIndex == LangChinese ? QStringLiteral("chinese.ini") : QStringLiteral("english.ini");
+}
+
+QString LanguageFilePathFor(int languageIndex)
+{
+    return QStringLiteral("language/") + LanguageFileName(languageIndex);
+}
+
+void SetLanguage(int languageIndex)
+{
+    AppState &state = State();
+    state.LanguageIndex = languageIndex == LangChinese ? LangChinese : LangEnglish;
+    state.LanguageFilePath = LanguageFilePathFor(state.LanguageIndex);
+}
+
+QString LanguageFileFullPath()
+{
+    QString relative = State().LanguageFilePath;
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    while (relative.startsWith(QLatin1Char('/')))
+        relative.remove(0, 1);
+    return ProgramPath(relative);
+}
+
+QString GetLangText(int key) { return ReadLangText(QStringLiteral("OTHER"), key, kLangTextBuffer); }
+
+QString GetOptionText(int key) { return ReadLangText(QStringLiteral("OPTION"), key, kLangTextBuffer); }
+
+QString GetMsgText(int key, int bufferSize) { return ReadLangText(QStringLiteral("MSG"), key, bufferSize); }
