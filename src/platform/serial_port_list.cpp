@@ -78,9 +78,7 @@ QList<SerialPortEntry> ExtraSerialPorts()
 
 QList<SerialPortEntry> ListSerialPorts()
 {
-    QList<SerialPortEntry> system = SourceSlot() ? SourceSlot()() : RealSystemPorts();
-    std::stable_sort(system.begin(), system.end(),
-                     [](const SerialPortEntry &a, const SerialPortEntry &b) { return a.number < b.number; });
+    const QList<SerialPortEntry> system = SourceSlot() ? SourceSlot()() : RealSystemPorts();
     const QList<SerialPortEntry> extras = ExtraSerialPorts();
     QList<SerialPortEntry> ports;
     for (const SerialPortEntry &e : system) {

@@ -17,8 +17,8 @@ struct SerialPortEntry {
     QString devicePath; // "/dev/ttyUSB0"
 };
 
-// The listed ports: the system's ports by ascending number, then the extra ports in the order
-// TORVA_EXTRA_PORTS names them.
+// The listed ports: the system's ports in the order the system reports them (not sorted), then
+// the extra ports in the order TORVA_EXTRA_PORTS names them.
 QList<SerialPortEntry> ListSerialPorts();
 
 // Port number of a device path by the fixed numbering; 0 when the path has none.

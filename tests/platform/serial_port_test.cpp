@@ -267,8 +267,10 @@ TEST(SerialPortList, ExtraPortsAreParsedAndTakeThePlaceOfSystemPorts)
     });
     const QList<SerialPortEntry> ports = ListSerialPorts();
     SetSystemSerialPortSource({});
+    // The system's order stays; its port 101 gives way to the extra port 101.
     ASSERT_EQ(ports.size(), 3);
     EXPECT_EQ(ports[0].number, 3);
+    EXPECT_EQ(ports[0].devicePath, QStringLiteral("/dev/ttyS2"));
     EXPECT_EQ(ports[1].number, 101);
     EXPECT_EQ(ports[1].devicePath, QStringLiteral("/dev/pts/9"));
     EXPECT_EQ(ports[2].number, 7);
