@@ -47,7 +47,6 @@ struct HookRegistry {
     std::function<void()> WriteRadioCommand;    // write the whole radio
     std::function<void()> ReadRMGDataFromRadio; // read and show the embedded information
     std::function<void()> ShowFrmPassWord;      // the radio-password entry
-    std::function<void()> ShowFrmComSet;        // the serial-port choice
     std::function<void()> StopLinkTimers;       // the link's command and reply timers stopped
 
     // Version hand-over: closes the main window's serial port when it is open.

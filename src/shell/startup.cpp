@@ -11,7 +11,7 @@
 #include "data/message_table.h"
 #include "data/model_band.h"
 #include "data/version_dispatch.h"
-#include "link/port_choice.h"
+#include "link/com_port_list.h"
 #include "platform/ini_file.h"
 #include "platform/numbers.h"
 #include "platform/program_dir.h"
@@ -58,11 +58,9 @@ QString SystemLocaleName()
     return QString();
 }
 
-QString SetupFilePath() { return ProgramPath(QStringLiteral("language/mysetup.ini")); }
-
 int16_t ReadSetupValue(const QString &key)
 {
-    const QString text = IniFile::Read(SetupFilePath(), QLatin1String(kSetupSection), key, QString(), kSetupBuffer);
+    const QString text = IniFile::Read(MySetupPath(), QLatin1String(kSetupSection), key, QString(), kSetupBuffer);
     if (!IsNumeric(text))
         return 0;
     const long long value = CInt(Val(text));
@@ -71,7 +69,7 @@ int16_t ReadSetupValue(const QString &key)
 
 bool WriteSetupValue(const QString &key, int value)
 {
-    return IniFile::Write(SetupFilePath(), QLatin1String(kSetupSection), key, QString::number(int16_t(value)));
+    return IniFile::Write(MySetupPath(), QLatin1String(kSetupSection), key, QString::number(int16_t(value)));
 }
 
 QString FeatureFlagsFilePath() { return ProgramPath(QStringLiteral("Setting.ini")); }
@@ -187,7 +185,7 @@ void Main()
     st.FactoryFreqFlag = ReadSetupValue(QStringLiteral("FactoryFres"));
 
     if (st.IsWinNt60 == 0 && !IsComPortListed(st.ComPort))
-        st.ComPort = static_cast<int16_t>(FirstComPort());
+        st.ComPort = FirstComPort();
     if (st.FirstRunFlag != 0)
         WriteSetupValue(QStringLiteral("IsFirstRun"), 0);
     WriteSetupValue(QStringLiteral("comPort"), st.ComPort);

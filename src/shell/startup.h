@@ -29,9 +29,7 @@ int LanguageForLocaleName(const QString &localeName);
 // The user's locale name for texts: LC_ALL, else LC_MESSAGES, else LANG (the first that is set).
 QString SystemLocaleName();
 
-// "<program folder>/language/mysetup.ini".
-QString SetupFilePath();
-// A value of section "language" as a 16-bit number; 0 when it is missing, empty, not a number or
+// A value of section "language" of "mysetup.ini" (link/com_port_list.h: MySetupPath) as a 16-bit number; 0 when it is missing, empty, not a number or
 // outside the 16-bit range.
 int16_t ReadSetupValue(const QString &key);
 // Writes a value of section "language" as decimal text; false when the file cannot be written.

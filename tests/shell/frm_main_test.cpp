@@ -195,7 +195,6 @@ TEST_F(FrmMainTest, TreeAndMenusOpenTheEditorWindows)
     h.ReadRadioCommand = [&] { opened.push_back("Read"); };
     h.WriteRadioCommand = [&] { opened.push_back("Write"); };
     h.ShowFrmPassWord = [&] { opened.push_back("PassWord"); };
-    h.ShowFrmComSet = [&] { opened.push_back("ComSet"); };
     FrmMain w;
 
     for (const char *key : {"N4", "N5", "N11", "N8", "N9", "N14"})
@@ -205,10 +204,10 @@ TEST_F(FrmMainTest, TreeAndMenusOpenTheEditorWindows)
     opened.clear();
     for (const char *item : {"MnuViewSetMode", "MnuViewDTMF", "MnuViewAlert", "MnuCommBook", "MnuEMg",
                              "mnuTestData", "MnuCHBatch", "mnuProRead", "MnuProWrite", "MnuProPassWord",
-                             "MnuSetCom", "MnuViewRadio"})
+                             "MnuViewRadio"})
         ItemOf(w, item)->trigger();
     EXPECT_EQ(opened, (std::vector<std::string>{"Option", "DTMF", "Alert", "CommuBook", "EMG", "TestData", "CHBatch",
-                                                "Read", "Write", "PassWord", "ComSet"}));
+                                                "Read", "Write", "PassWord"}));
     EXPECT_EQ(script->calls.size(), 0);
 }
 
@@ -217,7 +216,6 @@ TEST_F(FrmMainTest, ToolbarButtonsRunTheirMenuCommands)
     std::vector<std::string> run;
     Hooks().ReadRadioCommand = [&] { run.push_back("Read"); };
     Hooks().WriteRadioCommand = [&] { run.push_back("Write"); };
-    Hooks().ShowFrmComSet = [&] { run.push_back("ComSet"); };
     FrmMain w;
     QStringList buttons;
     for (QAction *a : w.tbToolBar->actions())
@@ -227,15 +225,20 @@ TEST_F(FrmMainTest, ToolbarButtonsRunTheirMenuCommands)
 
     for (const char *key : {"TCommRead", "TCommPort", "TCommWrite", "TUnknown"})
         w.tbToolBar_ButtonClick(QLatin1String(key));
-    EXPECT_EQ(run, (std::vector<std::string>{"Read", "ComSet", "Write"}));
-
-    script->onModal([](QDialog *d) {
-        EXPECT_EQ(d->objectName(), QStringLiteral("frmAbout"));
-        return int(QDialog::Accepted);
-    });
-    ItemOf(w, "TAbout")->trigger();
+    EXPECT_EQ(run, (std::vector<std::string>{"Read", "Write"}));
     ASSERT_EQ(script->calls.size(), 1);
     EXPECT_EQ(script->calls[0].kind, QStringLiteral("Modal"));
+    EXPECT_EQ(script->calls[0].title, QStringLiteral("FrmComSet"));
+
+    ItemOf(w, "TAbout")->trigger();
+    ItemOf(w, "MnuSetCom")->trigger();
+    ItemOf(w, "MnuHelpAbout")->trigger();
+    ItemOf(w, "MnuModelInfo")->trigger();
+    QStringList windows;
+    for (const PromptCall &c : script->calls)
+        windows << c.kind + QLatin1Char(' ') + c.title;
+    EXPECT_EQ(windows, QStringList({"Modal FrmComSet", "Modal frmAbout", "Modal FrmComSet", "Modal frmAbout",
+                                    "Modal FrmModel"}));
 }
 
 TEST_F(FrmMainTest, ToolTipsOfTheToolbarKeepTheStartLanguage)

@@ -16,6 +16,7 @@
 #include "platform/ini_file.h"
 #include "platform/numbers.h"
 #include "platform/record_file.h"
+#include "platform/serial_port_list.h"
 #include "shell/frm_main.h"
 #include "shell/frm_splash.h"
 #include "shell/startup.h"
@@ -40,6 +41,30 @@ TEST(LanguageForLocaleName, ChineseOnlyForMainlandChina)
 
 class StartupTest : public ShellTest {
 protected:
+    void SetUp() override
+    {
+        ShellTest::SetUp();
+        extraPorts_ = qgetenv("TORVA_EXTRA_PORTS");
+        qunsetenv("TORVA_EXTRA_PORTS");
+        ListPorts({1, 5});
+    }
+    void TearDown() override
+    {
+        SetSystemSerialPortSource({});
+        if (!extraPorts_.isEmpty())
+            qputenv("TORVA_EXTRA_PORTS", extraPorts_);
+        ShellTest::TearDown();
+    }
+    // The ports the system lists from now on.
+    static void ListPorts(const QList<int> &numbers)
+    {
+        SetSystemSerialPortSource([numbers] {
+            QList<SerialPortEntry> ports;
+            for (int n : numbers)
+                ports.append({n, QStringLiteral("/dev/ttyS%1").arg(n - 1)});
+            return ports;
+        });
+    }
     QString Setup() const { return programDir->path(QStringLiteral("language/mysetup.ini")); }
     QString SettingFile() const { return programDir->path(QStringLiteral("Setting.ini")); }
     void WriteSetup(const QByteArray &text)
@@ -48,6 +73,7 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(text);
     }
+    QByteArray extraPorts_;
     // Start-up, then the splash's click: the main window.
     FrmMain *StartToMainWindow()
     {
@@ -125,6 +151,32 @@ TEST_F(StartupTest, UnreadableSettingValuesAreZero)
     EXPECT_EQ(State().LinkHandshaking, 0);
     EXPECT_EQ(State().LinkStopBits, 0);
     EXPECT_EQ(State().FactoryFreqFlag, 0);
+}
+
+TEST_F(StartupTest, StoredPortIsCheckedAgainstTheSystemsPorts)
+{
+    struct Case {
+        const char *stored;
+        QList<int> listed;
+        int port;
+    };
+    const Case cases[] = {
+        {"5", {1, 5}, 5},  // listed: kept
+        {"3", {1, 5}, 1},  // not listed: the first listed port
+        {"3", {}, 0},      // nothing listed: none
+        {"", {5, 1}, 5},   // missing: the first listed port
+        {"x", {}, 0},
+    };
+    for (const Case &c : cases) {
+        WriteSetup(QByteArray("[language]\r\ncomPort=") + c.stored + "\r\nStopBit=1\r\n");
+        ListPorts(c.listed);
+        Main();
+        EXPECT_EQ(State().ComPort, c.port) << c.stored;
+        EXPECT_EQ(testenv::ReadAll(Setup()),
+                  "[language]\r\ncomPort=" + QByteArray::number(c.port) + "\r\nStopBit=1\r\n")
+            << c.stored;
+        CloseAllWindows();
+    }
 }
 
 TEST_F(StartupTest, FirstRunIsWrittenBackOnlyWhenSet)
