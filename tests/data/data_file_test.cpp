@@ -262,6 +262,27 @@ TEST_F(DataFileTest, FactoryModeSavesAndLoadsTheTestDataBesideTheDataFile)
     EXPECT_EQ(State().CurTestData[4], 0);
 }
 
+TEST_F(DataFileTest, ChannelFileAloneFromAndIntoTheSavedSlots)
+{
+    AppState &s = State();
+    s.SavedChannelList[2].Power = 1;
+    ASSERT_TRUE(WriteChannelFile(Path(QStringLiteral("k.dat")), 3));
+    const QByteArray fre = testenv::ReadAll(Path(QStringLiteral("k.fre")));
+    ASSERT_EQ(fre.size(), 3 * kChannelRecordSize);
+    EXPECT_EQ(fre.mid(2 * 109, 2).toHex(' '), Hex("c900").toHex(' ')); // channel 201 in slot 2
+    EXPECT_EQ(fre.mid(2 * 109 + 30 + 8 * 2, 2).toHex(' '), Hex("0100").toHex(' ')); // its power
+
+    s.SavedChannelList = ChannelSlots{};
+    EXPECT_EQ(ReadChannelFile(Path(QStringLiteral("k.dat")), 8), 3);
+    EXPECT_EQ(s.SavedChannelList[2].Number, 201);
+    EXPECT_EQ(s.SavedChannelList[2].Power, 1);
+    EXPECT_EQ(s.SavedChannelList[3].Number, 0);
+    EXPECT_EQ(ReadChannelFile(Path(QStringLiteral("none.dat")), 8), 0);
+
+    ASSERT_TRUE(QDir().mkpath(Path(QStringLiteral("blocked.fre"))));
+    EXPECT_FALSE(WriteChannelFile(Path(QStringLiteral("blocked.dat")), 3));
+}
+
 // ---------------------------------------------------------------------------------------------
 // Opening
 
