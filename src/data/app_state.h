@@ -127,14 +127,11 @@ struct AppState {
     QStringList SoftVersionList;
     QList<VersionPair> VersionPairTable;
 
-    // STAND-IN (data files) until their owners land (radio identity check, start-up, factory test
-    // mode): the flags that a new data set resets or reads, and the factory test data. On merge keep
-    // the owners' declarations and drop these.
+    // STAND-IN (data files) until their owners land (radio identity check, factory test mode): the
+    // flags that a new data set resets, and the factory test data. On merge keep the owners'
+    // declarations and drop these.
     int16_t RadioKilled = 0;
     int16_t RadioStunned = 0;
-    int16_t SkipInitTemplate = 0; // nonzero: a new data set skips its Init template
-    int16_t FactoryFreqFlag = 0;  // nonzero: a new data set keeps every channel of its template
-    int16_t InitDataMode = 0;     // nonzero only while the initialisation command runs
     std::array<uint8_t, 16> CurTestData{};
     std::array<uint8_t, 16> SavedTestData{};
 };

@@ -50,8 +50,9 @@ void FrmMain::OpenFileFromDialog()
     if (path.isEmpty())
         return;
     dlgFileName_ = path;
-    State().CurFileName = path;
-    OpenDataFile();
+    // The path becomes CurFileName only when the file is loaded, so a refused file is never the
+    // target of the next Save.
+    OpenDataFile(path);
 }
 
 void FrmMain::mnuFileSave_Click()
@@ -74,8 +75,8 @@ void FrmMain::mnuFileSaveAs_Click()
     if (path.isEmpty())
         return;
     dlgFileName_ = path;
-    State().CurFileName = path;
-    SaveCurrentFile();
+    // The path becomes CurFileName only when the save succeeded.
+    SaveDataFile(path);
 }
 
 void FrmMain::SaveCurrentFile() { SaveDataFile(); }

@@ -5,9 +5,11 @@
 
 #include "data/app_state.h"
 #include "data/data_file.h"
+#include "data/defaults.h"
 #include "data/hooks.h"
 #include "data/lang_text.h"
 #include "data/message_table.h"
+#include "data/version_dispatch.h"
 #include "shell/frm_main.h"
 #include "shell_fixture.h"
 
@@ -18,6 +20,7 @@ protected:
     void SetUp() override
     {
         ShellTest::SetUp();
+        LoadVersionTable();
         w = std::make_unique<FrmMain>();
         file = dir.path() + QStringLiteral("/a.dat");
         other = dir.path() + QStringLiteral("/b.dat");
@@ -152,6 +155,26 @@ TEST_F(FileCommandsTest, InitialiseAsksOnlyTheSaveQuestionAndAlwaysRenews)
     EXPECT_TRUE(Trace().isEmpty());
 }
 
+TEST_F(FileCommandsTest, InitialiseKeepsEveryTemplateChannelWhereNewKeepsSome)
+{
+    // A template with a third channel beside the eight default ones.
+    NewDataFile();
+    RadioDataRecord rec = State().RadioData;
+    ChannelSlots table = State().ChannelList;
+    ASSERT_EQ(rec.ChannelCount, 8);
+    table[8] = table[0];
+    table[8].Number = 3;
+    rec.ChannelCount = 9;
+    ASSERT_TRUE(WriteDataSet(InitTemplatePath(QStringLiteral("TORVA6Y"), 0), rec, table));
+
+    script->answer(vbOK);
+    Run("mnuFileNew");
+    EXPECT_EQ(State().RadioData.ChannelCount, 8);
+    Run("MnuSetInit");
+    EXPECT_EQ(State().RadioData.ChannelCount, 9);
+    EXPECT_EQ(State().InitDataMode, 0);
+}
+
 TEST_F(FileCommandsTest, OpenWithChangesAsksFirst)
 {
     struct Case {
@@ -256,6 +279,32 @@ TEST_F(FileCommandsTest, SaveAsAsksNoQuestionOfItsOwn)
     EXPECT_EQ(Trace(), QStringList{QStringLiteral("Save")});
     EXPECT_EQ(State().CurFileName, other);
     EXPECT_TRUE(QFile::exists(other));
+}
+
+TEST_F(FileCommandsTest, FailedSaveAsKeepsTheNameAndTheChanges)
+{
+    Titled();
+    Modify();
+    script->answerFile(dir.path() + QStringLiteral("/missing/folder/c.dat"));
+    Run("mnuFileSaveAs");
+    EXPECT_EQ(Trace(), QStringList({QStringLiteral("Save"), QStringLiteral("Msg file error. 0")}));
+    EXPECT_EQ(State().CurFileName, file);
+    EXPECT_TRUE(IsDataModified());
+}
+
+TEST_F(FileCommandsTest, RefusedFileIsNotTakenAsTheCurrentFile)
+{
+    Titled();
+    QFile garbage(other);
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write("not a data file");
+    garbage.close();
+    script->answerFile(other);
+    Run("mnuFileOpen");
+    ASSERT_EQ(Trace().size(), 2);
+    EXPECT_EQ(Trace()[1], QStringLiteral("Msg file error. 0"));
+    EXPECT_EQ(State().CurFileName, file);
+    EXPECT_FALSE(State().FileUntitled);
 }
 
 TEST_F(FileCommandsTest, ToolbarButtonsRunNewOpenAndSave)
