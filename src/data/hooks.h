@@ -15,6 +15,12 @@ struct HookRegistry {
     std::function<void()> LoadShowTree;
     std::function<void()> Form_ReLoad;
 
+    // Radio link: the read command's Yes to the save question runs the main window's Save command;
+    // an identify reply has the main window hide MnuView5Tone and show MnuViewDTMF by
+    // FeatureFlags.DtmfFlag.
+    std::function<void()> mnuFileSave_Click;
+    std::function<void()> ShowIdentifyMenus;
+
     // Channel editors.
     std::function<void()> ShowFrmCHEdit;
     std::function<void()> ShowFrmCHBatch;

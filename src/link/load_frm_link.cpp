@@ -1,0 +1,212 @@
+#include "link/load_frm_link.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "data/app_state.h"
+#include "data/lang_text.h"
+#include "link/port_choice.h"
+#include "platform/dialog_routines.h"
+#include "platform/ini_file.h"
+#include "platform/numbers.h"
+#include "platform/program_dir.h"
+#include "platform/prompt.h"
+#include "platform/serial_port.h"
+
+namespace {
+
+// 15 twips make one pixel.
+constexpr int Twips(int twips) { return (twips + 7) / 15; }
+
+constexpr int kHandshakeAckLength = 3;
+constexpr int kHighestListedPort = 255;
+
+const QByteArray &HandshakeAckBytes()
+{
+    static const QByteArray ack("YK\x06", 3);
+    return ack;
+}
+
+// The port number of an entry "COMn": the text after its first three characters.
+QString PortTextOf(const QString &entry) { return entry.mid(3); }
+
+int PortNumberOf(const QString &entry)
+{
+    const QString text = PortTextOf(entry);
+    return IsNumeric(text) ? static_cast<int>(CInt(Val(text))) : 0;
+}
+
+} // namespace
+
+LoadFrmLink::LoadFrmLink(QWidget *parent, SerialPort *port) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("LoadFrmLink"));
+    setWindowTitle(QStringLiteral("Initial Setup"));
+    setFixedSize(Twips(6000), Twips(3600));
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(Twips(120), Twips(120), Twips(5760), Twips(2520));
+    Label1 = new QLabel(QStringLiteral("Com Port"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(Twips(120), Twips(2880), Twips(900), Twips(300));
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setGeometry(Twips(1080), Twips(2840), Twips(1500), Twips(315));
+    Command1 = new QPushButton(QStringLiteral("&OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(Twips(3240), Twips(2820), Twips(1215), Twips(375));
+    Command2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setGeometry(Twips(4620), Twips(2820), Twips(1215), Twips(375));
+
+    MSComm1 = port ? port : new SystemSerialPort(this);
+
+    LinkWaitTimer.setInterval(300);
+    LinkWaitTimer.setSingleShot(true);
+    EndTimer.setInterval(100);
+    EndTimer.setSingleShot(true);
+    ReShowComPortTimer.setInterval(1000);
+
+    connect(Combo1, &QComboBox::currentIndexChanged, this, &LoadFrmLink::Combo1_Click);
+    connect(Command1, &QPushButton::clicked, this, &LoadFrmLink::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &LoadFrmLink::Command2_Click);
+    connect(&LinkWaitTimer, &QTimer::timeout, this, &LoadFrmLink::LinkWaitTimer_Timer);
+    connect(&EndTimer, &QTimer::timeout, this, &LoadFrmLink::EndTimer_Timer);
+    connect(&ReShowComPortTimer, &QTimer::timeout, this, &LoadFrmLink::ReShowComPortTimer_Timer);
+    connect(MSComm1, &SerialPort::received, this, &LoadFrmLink::MSComm1_OnComm);
+    Form_Load();
+}
+
+LoadFrmLink::~LoadFrmLink() { Form_Unload(); }
+
+void LoadFrmLink::Form_Load()
+{
+    LoadSetupText();
+    LinkWaitTimer.stop();
+    const bool allNumbers = State().IsWinNt60 != 0;
+    FillPortList(allNumbers);
+    if (!allNumbers)
+        ReShowComPortTimer.start();
+}
+
+void LoadFrmLink::LoadSetupText()
+{
+    const QString crlf = QStringLiteral("\r\n");
+    Text1->setPlainText(GetMsgText(9014) + crlf + crlf + GetMsgText(9010) + crlf + GetMsgText(9011) + crlf +
+                        GetMsgText(9012) + crlf + GetMsgText(9013));
+}
+
+void LoadFrmLink::FillPortList(bool allNumbers)
+{
+    AppState &st = State();
+    int first = 0;
+    {
+        const QSignalBlocker block(Combo1);
+        if (allNumbers) {
+            Combo1->clear();
+            for (int n = 1; n <= kHighestListedPort; ++n)
+                Combo1->addItem(QStringLiteral("COM%1").arg(n));
+            first = 1;
+        } else {
+            first = FillComPortList(Combo1);
+        }
+        Combo1->setCurrentIndex(-1);
+    }
+    if (first < 1) {
+        st.ComPort = 0;
+        return;
+    }
+    const QString entry = FindComboItem(Combo1, QStringLiteral("COM%1").arg(st.ComPort));
+    {
+        const QSignalBlocker block(Combo1);
+        Combo1->setCurrentIndex(Combo1->findText(entry));
+    }
+    st.ComPort = static_cast<int16_t>(PortNumberOf(entry));
+}
+
+void LoadFrmLink::Combo1_Click()
+{
+    State().ComPort = static_cast<int16_t>(Combo1->currentIndex() < 0 ? 0 : PortNumberOf(Combo1->currentText()));
+}
+
+void LoadFrmLink::ReShowComPortTimer_Timer() { FillPortList(false); }
+
+void LoadFrmLink::Command1_Click()
+{
+    AppState &st = State();
+    if (Combo1->currentIndex() < 0) {
+        st.ComPort = 0;
+    } else if (const QString text = PortTextOf(Combo1->currentText()); IsNumeric(text)) {
+        st.ComPort = static_cast<int16_t>(CInt(Val(text)));
+        // A failed write of the settings file is not reported.
+        IniFile::Write(ProgramPath(QStringLiteral("language/mysetup.ini")), QStringLiteral("language"),
+                       QStringLiteral("comPort"), QString::number(st.ComPort));
+    } else {
+        st.ComPort = 0;
+    }
+    if (initComm2())
+        WriteLink2();
+}
+
+void LoadFrmLink::Command2_Click() { close(); }
+
+bool LoadFrmLink::initComm2()
+{
+    MSComm1->close();
+    MSComm1->setReceiveThreshold(1);
+    if (MSComm1->openPort(State().ComPort, PortSettings()))
+        return true;
+    prompt().MsgBox(QStringLiteral("Cannot Open Communication Port."), vbOKOnly + vbCritical);
+    return false;
+}
+
+void LoadFrmLink::WriteLink2()
+{
+    MSComm1->clearOutput();
+    MSComm1->clearInput();
+    MSComm1->setReceiveThreshold(kHandshakeAckLength);
+    MSComm1->write(QByteArrayLiteral("PROGRAM"));
+    LinkWaitTimer.start();
+}
+
+bool LoadFrmLink::IsLink2(const QByteArray &bytes)
+{
+    return bytes.size() >= kHandshakeAckLength && bytes.left(kHandshakeAckLength) == HandshakeAckBytes();
+}
+
+void LoadFrmLink::MSComm1_OnComm()
+{
+    if (!IsLink2(MSComm1->input()))
+        return; // the time-out stays armed
+    LinkWaitTimer.stop();
+    EndTimer.start();
+}
+
+void LoadFrmLink::LinkWaitTimer_Timer()
+{
+    LinkWaitTimer.stop();
+    prompt().MsgBox(QStringLiteral("Communication Error!"), vbOKOnly);
+}
+
+void LoadFrmLink::EndTimer_Timer()
+{
+    EndTimer.stop();
+    close();
+}
+
+void LoadFrmLink::Form_Unload()
+{
+    ReShowComPortTimer.stop();
+    LinkWaitTimer.stop();
+    EndTimer.stop();
+    if (MSComm1->isOpen())
+        MSComm1->close();
+}
+
+void LoadFrmLink::done(int result)
+{
+    Form_Unload();
+    QDialog::done(result);
+}
