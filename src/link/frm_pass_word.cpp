@@ -1,7 +1,6 @@
 #include "link/frm_pass_word.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 #include "data/app_state.h"
@@ -9,32 +8,28 @@
 #include "data/ok_cancel_captions.h"
 #include "data/value_rules.h"
 #include "link/link_windows.h"
+#include "platform/form_kit.h"
 #include "platform/prompt.h"
-
-namespace {
-// 15 twips make one pixel.
-constexpr int Twips(int twips) { return (twips + 7) / 15; }
-} // namespace
 
 FrmPassWord::FrmPassWord(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmPassWord"));
-    setFixedSize(Twips(4200), Twips(1800));
+    setFixedSize(TwipsToPx(4200), TwipsToPx(1800));
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Text1 = new QLineEdit(this);
+    Text1 = new TextBox(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setMaxLength(4);
     Text1->setEchoMode(QLineEdit::Password);
     Text1->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
-    Text1->setGeometry(Twips(2040), Twips(300), Twips(1560), Twips(315));
+    SetGeometryTwips(Text1, 2040, 300, 1560, 315);
     CommandOK = new QPushButton(this);
     CommandOK->setObjectName(QStringLiteral("CommandOK"));
-    CommandOK->setGeometry(Twips(600), Twips(1020), Twips(1215), Twips(375));
+    SetGeometryTwips(CommandOK, 600, 1020, 1215, 375);
     CommandOK->setDefault(true);
     CommandCancel = new QPushButton(this);
     CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
-    CommandCancel->setGeometry(Twips(2280), Twips(1020), Twips(1215), Twips(375));
+    SetGeometryTwips(CommandCancel, 2280, 1020, 1215, 375);
     connect(CommandOK, &QPushButton::clicked, this, &FrmPassWord::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &FrmPassWord::CommandCancel_Click);
     Form_Load();
@@ -52,8 +47,8 @@ void FrmPassWord::InitPassWordCaptions()
     setWindowTitle(GetLangText(3100));
     Label1->setText(GetLangText(3101));
     Label1->adjustSize();
-    // The label ends 50 twips left of the box.
-    Label1->move(Text1->x() - Label1->width() - Twips(50), Text1->y() + (Text1->height() - Label1->height()) / 2);
+    Label1->move(Label1->x(), Text1->y() + (Text1->height() - Label1->height()) / 2);
+    PlaceCaptionLabel(Label1, Text1, 50);
     SetOkCancelCaptions(this);
 }
 

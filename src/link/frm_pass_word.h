@@ -6,15 +6,15 @@
 #include <QDialog>
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
+class TextBox;
 
 class FrmPassWord : public QDialog {
     Q_OBJECT
 public:
     explicit FrmPassWord(QWidget *parent = nullptr);
 
-    QLineEdit *Text1 = nullptr; // at most 4 characters, each shown as "*"
+    TextBox *Text1 = nullptr;     // at most 4 characters, each shown as "*"
     QLabel *Label1 = nullptr;
     QPushButton *CommandOK = nullptr;
     QPushButton *CommandCancel = nullptr;

@@ -9,11 +9,9 @@
 #include "data/message_table.h"
 #include "link/link_windows.h"
 #include "link/radio_link.h"
+#include "platform/form_kit.h"
 
 namespace {
-
-// 15 twips make one pixel.
-constexpr int Twips(int twips) { return (twips + 7) / 15; }
 
 FrmProgress *OpenProgressWindow()
 {
@@ -29,17 +27,17 @@ FrmProgress *OpenProgressWindow()
 FrmProgress::FrmProgress(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmProgress"));
-    setFixedSize(Twips(5400), Twips(1500));
+    setFixedSize(TwipsToPx(5400), TwipsToPx(1500));
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setTextVisible(false);
-    ProgressBar1->setGeometry(Twips(240), Twips(240), Twips(4920), Twips(360));
+    SetGeometryTwips(ProgressBar1, 240, 240, 4920, 360);
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label2 = new QLabel(QStringLiteral("0%"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(Twips(3960), Twips(840), Twips(1200), Twips(300));
+    SetGeometryTwips(Label2, 3960, 840, 1200, 300);
     Form_Load();
 }
 
@@ -66,7 +64,8 @@ void FrmProgress::ProgressjustSize()
 {
     // The label ends 10 twips left of the percentage.
     Label1->adjustSize();
-    Label1->move(Label2->x() - Label1->width() - Twips(10), Label2->y());
+    Label1->move(Label1->x(), Label2->y());
+    PlaceCaptionLabel(Label1, Label2, 10);
 }
 
 void FrmProgress::SetProgressValue(int n)

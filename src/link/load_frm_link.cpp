@@ -1,6 +1,5 @@
 #include "link/load_frm_link.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -9,6 +8,7 @@
 #include "data/lang_text.h"
 #include "link/port_choice.h"
 #include "platform/dialog_routines.h"
+#include "platform/form_kit.h"
 #include "platform/ini_file.h"
 #include "platform/numbers.h"
 #include "platform/program_dir.h"
@@ -16,9 +16,6 @@
 #include "platform/serial_port.h"
 
 namespace {
-
-// 15 twips make one pixel.
-constexpr int Twips(int twips) { return (twips + 7) / 15; }
 
 constexpr int kHandshakeAckLength = 3;
 constexpr int kHighestListedPort = 255;
@@ -44,22 +41,22 @@ LoadFrmLink::LoadFrmLink(QWidget *parent, SerialPort *port) : QDialog(parent)
 {
     setObjectName(QStringLiteral("LoadFrmLink"));
     setWindowTitle(QStringLiteral("Initial Setup"));
-    setFixedSize(Twips(6000), Twips(3600));
+    setFixedSize(TwipsToPx(6000), TwipsToPx(3600));
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(Twips(120), Twips(120), Twips(5760), Twips(2520));
+    SetGeometryTwips(Text1, 120, 120, 5760, 2520);
     Label1 = new QLabel(QStringLiteral("Com Port"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(Twips(120), Twips(2880), Twips(900), Twips(300));
-    Combo1 = new QComboBox(this);
+    SetGeometryTwips(Label1, 120, 2880, 900, 300);
+    Combo1 = new ComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setGeometry(Twips(1080), Twips(2840), Twips(1500), Twips(315));
+    SetGeometryTwips(Combo1, 1080, 2840, 1500, 315);
     Command1 = new QPushButton(QStringLiteral("&OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(Twips(3240), Twips(2820), Twips(1215), Twips(375));
+    SetGeometryTwips(Command1, 3240, 2820, 1215, 375);
     Command2 = new QPushButton(QStringLiteral("&Cancel"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(Twips(4620), Twips(2820), Twips(1215), Twips(375));
+    SetGeometryTwips(Command2, 4620, 2820, 1215, 375);
 
     MSComm1 = port ? port : new SystemSerialPort(this);
 
@@ -69,7 +66,7 @@ LoadFrmLink::LoadFrmLink(QWidget *parent, SerialPort *port) : QDialog(parent)
     EndTimer.setSingleShot(true);
     ReShowComPortTimer.setInterval(1000);
 
-    connect(Combo1, &QComboBox::currentIndexChanged, this, &LoadFrmLink::Combo1_Click);
+    connect(Combo1, &ComboBox::Click, this, &LoadFrmLink::Combo1_Click);
     connect(Command1, &QPushButton::clicked, this, &LoadFrmLink::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &LoadFrmLink::Command2_Click);
     connect(&LinkWaitTimer, &QTimer::timeout, this, &LoadFrmLink::LinkWaitTimer_Timer);
@@ -102,33 +99,28 @@ void LoadFrmLink::FillPortList(bool allNumbers)
 {
     AppState &st = State();
     int first = 0;
-    {
-        const QSignalBlocker block(Combo1);
-        if (allNumbers) {
-            Combo1->clear();
-            for (int n = 1; n <= kHighestListedPort; ++n)
-                Combo1->addItem(QStringLiteral("COM%1").arg(n));
-            first = 1;
-        } else {
-            first = FillComPortList(Combo1);
-        }
-        Combo1->setCurrentIndex(-1);
+    if (allNumbers) {
+        Combo1->Clear();
+        for (int n = 1; n <= kHighestListedPort; ++n)
+            Combo1->AddItem(QStringLiteral("COM%1").arg(n));
+        first = 1;
+    } else {
+        first = FillComPortList(Combo1);
     }
     if (first < 1) {
+        Combo1->setListIndex(-1);
         st.ComPort = 0;
         return;
     }
+    // The entry of ComPort, or the first when it is not listed; ComPort follows the selection.
     const QString entry = FindComboItem(Combo1, QStringLiteral("COM%1").arg(st.ComPort));
-    {
-        const QSignalBlocker block(Combo1);
-        Combo1->setCurrentIndex(Combo1->findText(entry));
-    }
+    Combo1->setListIndex(Combo1->findText(entry));
     st.ComPort = static_cast<int16_t>(PortNumberOf(entry));
 }
 
 void LoadFrmLink::Combo1_Click()
 {
-    State().ComPort = static_cast<int16_t>(Combo1->currentIndex() < 0 ? 0 : PortNumberOf(Combo1->currentText()));
+    State().ComPort = static_cast<int16_t>(Combo1->ListIndex() < 0 ? 0 : PortNumberOf(Combo1->Text()));
 }
 
 void LoadFrmLink::ReShowComPortTimer_Timer() { FillPortList(false); }
@@ -136,9 +128,9 @@ void LoadFrmLink::ReShowComPortTimer_Timer() { FillPortList(false); }
 void LoadFrmLink::Command1_Click()
 {
     AppState &st = State();
-    if (Combo1->currentIndex() < 0) {
+    if (Combo1->ListIndex() < 0) {
         st.ComPort = 0;
-    } else if (const QString text = PortTextOf(Combo1->currentText()); IsNumeric(text)) {
+    } else if (const QString text = PortTextOf(Combo1->Text()); IsNumeric(text)) {
         st.ComPort = static_cast<int16_t>(CInt(Val(text)));
         // A failed write of the settings file is not reported.
         IniFile::Write(ProgramPath(QStringLiteral("language/mysetup.ini")), QStringLiteral("language"),

@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <QTimer>
 
-class QComboBox;
+class ComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -23,7 +23,7 @@ public:
 
     QPlainTextEdit *Text1 = nullptr;
     QLabel *Label1 = nullptr;
-    QComboBox *Combo1 = nullptr;
+    ComboBox *Combo1 = nullptr;
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
     SerialPort *MSComm1 = nullptr;
