@@ -3,7 +3,9 @@
 // Reached through State(); ResetState() gives a fresh object (tests). No other globals.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <memory>
 #include <vector>
@@ -21,6 +23,13 @@ constexpr int kMemoryImageSize = 16384;
 constexpr int kSkipRangeSlots = 501;
 
 enum LanguageId : int16_t { LangEnglish = 1, LangChinese = 2 };
+
+// One line of the version table: a software version and a firmware version it handles.
+struct VersionPair {
+    QString Soft;
+    QString Firm;
+    bool operator==(const VersionPair &) const = default;
+};
 
 struct AppState {
     // Data model.
@@ -50,6 +59,32 @@ struct AppState {
 
     // Factory test mode.
     bool TestModeFlag = false;
+
+    // Band limits in MHz (element 0 the UHF band, 1 the VHF band), those of band plan 0 until
+    // start-up or a band-plan change sets them; the transmit limits equal the receive ones.
+    // FmBandLow/FmBandHigh: the FM broadcast band.
+    std::array<double, 2> RxBandLow{400.0, 136.0};
+    std::array<double, 2> RxBandHigh{480.0, 174.0};
+    std::array<double, 2> TxBandLow{400.0, 136.0};
+    std::array<double, 2> TxBandHigh{480.0, 174.0};
+    double FmBandLow = 88.0;
+    double FmBandHigh = 108.0;
+
+    // Channel grid clipboard: the last copied or cut channel (Used 1 = holds one), and one
+    // "something was copied" flag per grid of the main window.
+    ChannelRecord ChannelClipboard{};
+    std::array<int16_t, 3> ClipboardFilled{};
+
+    // Model and band plan of the data (the band limits above are those of CurBandPlanText).
+    QString CurModelCode = QStringLiteral("TORVA6Y");
+    QString CurModelDisplay = QStringLiteral("TORVA-6Y");
+    QString CurBandPlanText = QStringLiteral("UHF(400 - 480 MHz) VHF(136 - 174 MHz)");
+    int16_t CurBandPlanIndex = 0;
+
+    // Installed software versions and the software/firmware version pairs from "Version.ini".
+    QString CurrentVersionText;
+    QStringList SoftVersionList;
+    QList<VersionPair> VersionPairTable;
 
     // Transfer engine: send counters, skip list and progress, the radio's password, identity
     // extras and feature flags, the factory pass, the port auto-detect, and the link object that
