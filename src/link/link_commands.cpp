@@ -5,7 +5,6 @@
 #include "data/hooks.h"
 #include "data/lang_text.h"
 #include "data/message_table.h"
-#include "link/frames.h"
 #include "link/frm_progress.h"
 #include "link/link_windows.h"
 #include "link/memory_image.h"
@@ -43,7 +42,7 @@ void RunInProgressWindow()
 bool OpenFor(LinkOperation op)
 {
     State().CurOperation = op;
-    if (OpenRadioPort())
+    if (OpenRadioPort(EngineSteps()))
         return true;
     State().CurOperation = OpIdle;
     return false;

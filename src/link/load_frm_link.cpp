@@ -6,12 +6,11 @@
 
 #include "data/app_state.h"
 #include "data/lang_text.h"
-#include "link/port_choice.h"
+#include "link/com_port_list.h"
 #include "platform/dialog_routines.h"
 #include "platform/form_kit.h"
 #include "platform/ini_file.h"
 #include "platform/numbers.h"
-#include "platform/program_dir.h"
 #include "platform/prompt.h"
 #include "platform/serial_port.h"
 
@@ -26,14 +25,8 @@ const QByteArray &HandshakeAckBytes()
     return ack;
 }
 
-// The port number of an entry "COMn": the text after its first three characters.
+// The text of an entry "COMn" after its first three characters.
 QString PortTextOf(const QString &entry) { return entry.mid(3); }
-
-int PortNumberOf(const QString &entry)
-{
-    const QString text = PortTextOf(entry);
-    return IsNumeric(text) ? static_cast<int>(CInt(Val(text))) : 0;
-}
 
 } // namespace
 
@@ -115,12 +108,12 @@ void LoadFrmLink::FillPortList(bool allNumbers)
     // The entry of ComPort, or the first when it is not listed; ComPort follows the selection.
     const QString entry = FindComboItem(Combo1, QStringLiteral("COM%1").arg(st.ComPort));
     Combo1->setListIndex(Combo1->findText(entry));
-    st.ComPort = static_cast<int16_t>(PortNumberOf(entry));
+    st.ComPort = PortNumberOfEntry(entry);
 }
 
 void LoadFrmLink::Combo1_Click()
 {
-    State().ComPort = static_cast<int16_t>(Combo1->ListIndex() < 0 ? 0 : PortNumberOf(Combo1->Text()));
+    State().ComPort = Combo1->ListIndex() < 0 ? 0 : PortNumberOfEntry(Combo1->Text());
 }
 
 void LoadFrmLink::ReShowComPortTimer_Timer() { FillPortList(false); }
@@ -131,9 +124,9 @@ void LoadFrmLink::Command1_Click()
     if (Combo1->ListIndex() < 0) {
         st.ComPort = 0;
     } else if (const QString text = PortTextOf(Combo1->Text()); IsNumeric(text)) {
-        st.ComPort = static_cast<int16_t>(CInt(Val(text)));
+        st.ComPort = PortNumberOfEntry(Combo1->Text());
         // A failed write of the settings file is not reported.
-        IniFile::Write(ProgramPath(QStringLiteral("language/mysetup.ini")), QStringLiteral("language"),
+        IniFile::Write(MySetupPath(), QStringLiteral("language"),
                        QStringLiteral("comPort"), QString::number(st.ComPort));
     } else {
         st.ComPort = 0;

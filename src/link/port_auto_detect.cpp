@@ -5,7 +5,7 @@
 #include "data/app_state.h"
 #include "link/frames.h"
 #include "link/link_windows.h"
-#include "link/port_choice.h"
+#include "link/com_port_list.h"
 #include "link/radio_identity.h"
 #include "link/radio_link.h"
 #include "platform/serial_port.h"
@@ -90,7 +90,7 @@ void SendProbeHandshake()
     }
     Link().CommandTimer.stop();
     Link().ReadyTimer.stop();
-    SendLinkFrame(QByteArrayLiteral("PROGRAM"), 3);
+    LinkSend(ProgramCommand(), AwaitedReply::HandshakeAck);
 }
 
 void NextAutoDetectCandidate(bool stepPast)

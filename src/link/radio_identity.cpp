@@ -7,14 +7,12 @@
 #include "data/model_band.h"
 #include "data/value_rules.h"
 #include "data/version_dispatch.h"
+#include "link/frames.h"
 #include "link/radio_link.h"
 #include "platform/prompt.h"
 
 namespace {
 
-constexpr int kIdentifyReplyLength = 16;
-constexpr uint8_t kIdentifyTag = 0x49; // "I"
-constexpr uint8_t kFrameEnd = 0x06;
 // A band byte that cannot be a band-plan index becomes this value, which no index equals.
 constexpr int kBandFallback = 0x30;
 
@@ -42,8 +40,7 @@ bool ParseIdentifyReply(const QByteArray &reply)
 {
     AppState &st = State();
     const int k = st.ReplySkip;
-    if (reply.size() != k + kIdentifyReplyLength || At(reply, k) != kIdentifyTag ||
-        At(reply, reply.size() - 1) != kFrameEnd)
+    if (!IsIdentifyReplyFrame(reply))
         return false;
 
     QByteArray model;

@@ -21,47 +21,20 @@ constexpr int kCommandTimerMs = 100;
 constexpr int kReadyTimerMs = 200;
 constexpr int kEndTimerMs = 200;
 
-constexpr int kHandshakeAckLength = 3;
-constexpr int kIdentifyReplyLength = 16;
-constexpr int kAckLength = 1;
-constexpr int kFrameOverhead = 6; // tag, address (2), length, checksum, end
-constexpr uint8_t kIdentifyRequest = 0x02;
-constexpr uint8_t kFrameEnd = 0x06;
 constexpr int32_t kBitmapsReadAt = 0x03A0;
 
 void ShowPortError()
 {
     const ModalGuard guard;
-    prompt().MsgBox(GetLangText(2002), vbOKOnly);
+    prompt().MsgBox(PortErrorText(), vbOKOnly);
 }
 
-QByteArray ReadRequestFor(int32_t address)
+void SendReadRequest()
 {
-    QByteArray frame;
-    frame.append('R');
-    frame.append(static_cast<char>((address >> 8) & 0xFF));
-    frame.append(static_cast<char>(address & 0xFF));
-    frame.append(static_cast<char>(State().ReadBlockSize));
-    return frame;
+    LinkSend(ReadRequest(State().LinkAddress, State().ReadBlockSize), AwaitedReply::DataFrame);
 }
 
-void SendReadRequest() { SendLinkFrame(ReadRequestFor(State().LinkAddress), State().ReadBlockSize + kFrameOverhead); }
-
-// "W", address, length, the image's bytes at the address, checksum, 06.
-void SendWriteFrame()
-{
-    const AppState &st = State();
-    QByteArray frame;
-    frame.append('W');
-    frame.append(static_cast<char>((st.LinkAddress >> 8) & 0xFF));
-    frame.append(static_cast<char>(st.LinkAddress & 0xFF));
-    frame.append(static_cast<char>(st.WriteBlockSize));
-    frame.append(reinterpret_cast<const char *>(st.MemoryImage.data()) + st.LinkAddress, st.WriteBlockSize);
-    frame.append('\0'); // checksum
-    frame.append(static_cast<char>(kFrameEnd));
-    SetFrameChecksum(frame, 1);
-    SendLinkFrame(frame, kAckLength);
-}
+void SendWriteFrame() { LinkSend(MemoryDataFrame(State().LinkAddress), AwaitedReply::AckByte); }
 
 // After a Retry on a block the walk goes on with that same block, which is transferred again
 // (and not counted again) instead of being passed over.
@@ -109,7 +82,7 @@ RadioLink &Link()
 
 SerialPort *RadioLink::port()
 {
-    SerialPort *p = RadioPort();
+    SerialPort *p = &RadioPort();
     if (p != connected_) {
         if (connected_)
             disconnect(connected_, nullptr, this, nullptr);
@@ -138,20 +111,16 @@ void CloseCommPort()
         p->close();
 }
 
+LinkEngineSteps EngineSteps() { return LinkEngineSteps{StopLinkTimers, ResetRetryCounters}; }
+
 // ---------------------------------------------------------------------------------------------
 // Sending
 
-bool SendLinkFrame(const QByteArray &frame, int replyLength)
+bool LinkSend(const QByteArray &frame, AwaitedReply awaited)
 {
-    AppState &st = State();
     RadioLink &link = Link();
-    SerialPort *p = link.port();
-    st.ReplySkip = st.NoEchoFlag ? 0 : static_cast<int32_t>(frame.size());
-    link.WaitTimer.start();
-    p->clearOutput();
-    p->clearInput();
-    p->setReceiveThreshold(st.ReplySkip + replyLength);
-    return p->write(frame);
+    link.port(); // its receive event reaches the engine
+    return SendLinkFrame(frame, awaited, [&link] { link.WaitTimer.start(); });
 }
 
 void StartLinkSession()
@@ -169,11 +138,11 @@ void StartLinkSession()
     st.FactorySessionFlag = false;
     link.CommandTimer.stop();
     link.ReadyTimer.stop();
-    if (!SendLinkFrame(QByteArrayLiteral("PROGRAM"), kHandshakeAckLength) && ok)
+    if (!LinkSend(ProgramCommand(), AwaitedReply::HandshakeAck) && ok)
         ShowPortError();
 }
 
-void SendIdentify() { SendLinkFrame(QByteArray(1, static_cast<char>(kIdentifyRequest)), kIdentifyReplyLength); }
+void SendIdentify() { LinkSend(IdentifyRequest(), AwaitedReply::IdentifyReply); }
 
 void SendNextReadRequest()
 {
@@ -219,7 +188,7 @@ void ResendWriteFrame()
     SendWriteFrame();
 }
 
-void SendEndCommand() { SendLinkFrame(QByteArrayLiteral("END"), kAckLength); }
+void SendEndCommand() { LinkSend(EndCommand(), AwaitedReply::AckByte); }
 
 void FinishWithEnd()
 {

@@ -14,6 +14,9 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "link/frames.h"
+#include "link/radio_port.h"
+
 class SerialPort;
 
 class RadioLink : public QObject {
@@ -69,11 +72,13 @@ public:
 void StopLinkTimers();
 // Closes the radio's port when it is open.
 void CloseCommPort();
+// The engine's steps that OpenRadioPort runs: the timers stopped, the send counters reset.
+LinkEngineSteps EngineSteps();
 
-// The send steps of every frame: ReplySkip, a new reply wait, both buffers emptied, the receive
-// threshold set to ReplySkip + replyLength, the frame written. False when it could not be written
-// (the reply timer then handles the missing reply).
-bool SendLinkFrame(const QByteArray &frame, int replyLength);
+// Sends a frame by the fixed send steps with the engine's reply timer (WaitTimer) as the wait
+// that each send starts. False when it could not be written; the reply timer then handles the
+// missing reply. The factory test-data pass sends its frames through this too.
+bool LinkSend(const QByteArray &frame, AwaitedReply awaited);
 
 // "PROGRAM": opens the port when closed and starts an exchange from the handshake.
 void StartLinkSession();

@@ -6,9 +6,6 @@
 #include "link/radio_link.h"
 
 namespace {
-constexpr uint8_t kDataTag = 0x57; // "W"
-constexpr uint8_t kFrameEnd = 0x06;
-constexpr int kFrameOverhead = 6; // tag, address (2), length, checksum, end
 constexpr int kPasswordOffset = 12; // data bytes 12..15
 
 uint8_t At(const QByteArray &bytes, int i) { return static_cast<uint8_t>(bytes.at(i)); }
@@ -16,27 +13,13 @@ uint8_t At(const QByteArray &bytes, int i) { return static_cast<uint8_t>(bytes.a
 
 void RequestPasswordBlock()
 {
-    QByteArray frame;
-    frame.append('R');
-    frame.append(static_cast<char>(kPasswordBlock >> 8));
-    frame.append(static_cast<char>(kPasswordBlock & 0xFF));
-    frame.append(static_cast<char>(State().ReadBlockSize));
-    SendLinkFrame(frame, State().ReadBlockSize + kFrameOverhead);
+    LinkSend(ReadRequest(kPasswordBlock, State().ReadBlockSize), AwaitedReply::DataFrame);
 }
 
 bool IsPasswordBlock(const QByteArray &reply)
 {
-    const AppState &st = State();
-    const int k = st.ReplySkip;
-    if (reply.size() < k + 22 || At(reply, k) != kDataTag)
-        return false;
-    if ((At(reply, k + 1) << 8 | At(reply, k + 2)) != kPasswordBlock)
-        return false;
-    if (reply.size() != k + At(reply, k + 3) + kFrameOverhead || At(reply, reply.size() - 1) != kFrameEnd)
-        return false;
-    if (st.CurLinkState != LsPassword)
-        return false;
-    return IsFrameChecksumOk(reply, k + 1);
+    // The length is the frame's own, not compared with ReadBlockSize.
+    return State().CurLinkState == LsPassword && IsDataFrameFor(reply, kPasswordBlock);
 }
 
 QString RadioPasswordOf(const QByteArray &reply)

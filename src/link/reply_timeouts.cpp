@@ -53,7 +53,7 @@ bool ReopenForRetry()
     while (!p->openPort(State().ComPort)) {
         {
             const ModalGuard guard;
-            prompt().MsgBox(GetLangText(2002), vbOKOnly);
+            prompt().MsgBox(PortErrorText(), vbOKOnly);
         }
         if (!AskRetry())
             return false;
