@@ -70,6 +70,60 @@ protected:
         return out;
     }
 
+    // Fills the radio's memory with a pattern that differs from block to block, keeping the usage
+    // bitmaps (nothing in use) and the password bytes (none).
+    void FillRadioPattern()
+    {
+        for (int a = 0x0010; a < radiosim::kMemorySize; ++a) {
+            const bool bitmap = (a >= 0x0100 && a <= 0x013F) || (a >= 0x0260 && a <= 0x026F) ||
+                                (a >= 0x0380 && a <= 0x039F) || (a >= 0x004C && a <= 0x004F);
+            if (!bitmap)
+                radio.memory[a] = static_cast<char>((a * 7 + a / 256 + 3) & 0xFF);
+        }
+    }
+    // Marks an entry in use in one of the radio's usage bitmaps (a clear bit means in use).
+    void UseEntry(int bitmap, int index)
+    {
+        radio.memory[bitmap + index / 8] = static_cast<char>(static_cast<uint8_t>(radio.memory[bitmap + index / 8]) & ~(1u << (index % 8)));
+    }
+    void UseChannel(int number) { UseEntry(0x0100, number - 1); }
+
+    // The blocks a read requests after the password step, by the rule for the radio's bitmaps:
+    // every block from 0x0010 to 0x0390, then from 0x03A0 to 0x3900 all but those of unused
+    // channels, unused groups of four FM-radio entries, unused 2-tone entries and 5-tone rows.
+    QStringList ExpectedReadWalk() const
+    {
+        const auto unused = [this](int bitmap, int index) {
+            return (static_cast<uint8_t>(radio.memory[bitmap + index / 8]) >> (index % 8)) & 1;
+        };
+        QStringList walk;
+        for (int a = 0x0010; a <= 0x3900; a += 16) {
+            bool skip = false;
+            if (a >= 0x03A0) {
+                if (a >= 0x0610 && a < 0x0610 + 400) {
+                    const int first = (a - 0x0610) / 4;
+                    skip = unused(0x0260, first) && unused(0x0260, first + 1) && unused(0x0260, first + 2) &&
+                           unused(0x0260, first + 3);
+                } else if (a >= 0x0B00 && a < 0x0D00) {
+                    skip = unused(0x0380, (a - 0x0B00) / 16);
+                } else if (a >= 0x0D00 && a < 0x1980) {
+                    skip = unused(0x0390, (a - 0x0D00) / 32);
+                } else if (a >= 0x2000 && a < 0x3900) {
+                    skip = unused(0x0100, (a - 0x2000) / 32);
+                }
+            }
+            if (!skip)
+                walk << QStringLiteral("READ %1").arg(a, 4, 16, QLatin1Char('0')).toUpper();
+        }
+        return walk;
+    }
+
+    // Waits until no transfer runs (bounded).
+    bool WaitIdle(int timeoutMs = 20000)
+    {
+        return testenv::WaitUntil([] { return State().CurOperation == OpIdle; }, timeoutMs);
+    }
+
     FakeSerialPort port;
     radiosim::Radio radio;
 
