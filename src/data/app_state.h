@@ -13,6 +13,7 @@
 
 #include "data/auto_detect_state.h"
 #include "data/channel_record.h"
+#include "data/embedded_info.h"
 #include "data/feature_flags.h"
 #include "data/radio_data.h"
 
@@ -50,6 +51,13 @@ struct AppState {
     // Radio memory image.
     std::array<uint8_t, kMemoryImageSize> MemoryImage{};
     bool ImagePackOk = true;
+
+    // Image codec: the radio's identity as its identify reply gave it, adopted after a read, and
+    // the embedded information that a read brings from the radio.
+    QString RadioModelCode = QStringLiteral("TORVA6Y");
+    int16_t RadioBandCode = 0;
+    QString RadioBandText;
+    EmbeddedInfoRecord EmbeddedInfoBlock{};
 
     // Main window.
     int CurChannelNo = 0;
