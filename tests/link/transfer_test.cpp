@@ -50,6 +50,10 @@ TEST_F(TransferTest, ReadRequestsTheUsedBlocksAndKeepsTheirBytes)
     Hooks().ReShowRadioListByData = [&] { redraws += 10; };
     State().FileUntitled = false;
     State().CurFileName = "/tmp/some.dat";
+    const RadioDataRecord before = State().RadioData;
+    // The image as the blocks arrived, before the records are unpacked from it.
+    std::array<uint8_t, kMemoryImageSize> arrived{};
+    QObject::connect(&radio, &radiosim::Radio::sessionEnded, [&] { arrived = State().MemoryImage; });
 
     script->answer(vbOK); // confirmation
     RunProgressWindowRecording();
@@ -66,13 +70,15 @@ TEST_F(TransferTest, ReadRequestsTheUsedBlocksAndKeepsTheirBytes)
         if (!f.startsWith("READ"))
             continue;
         const int a = f.mid(5).toInt(nullptr, 16);
-        EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(State().MemoryImage.data()) + a, 16), radio.memory.mid(a, 16)) << f.toStdString();
+        EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(arrived.data()) + a, 16), radio.memory.mid(a, 16)) << f.toStdString();
     }
     EXPECT_EQ(Messages(), (QStringList{InCurrentLanguage(MessageTable().MsgReadConfirm), GetLangText(2004)}));
     EXPECT_EQ(script->messages()[0].style, vbOKCancel + vbQuestion);
     EXPECT_EQ(State().CurFileName, "new.dat");
     EXPECT_TRUE(State().FileUntitled);
+    EXPECT_NE(State().RadioData, before);
     EXPECT_EQ(State().SavedRadioData, State().RadioData);
+    EXPECT_EQ(State().SavedChannelList, State().ChannelList);
     EXPECT_EQ(redraws, 11);
     EXPECT_EQ(State().CurOperation, OpIdle);
     EXPECT_EQ(State().CurLinkState, LsIdle);
