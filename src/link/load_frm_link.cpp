@@ -135,7 +135,7 @@ void LoadFrmLink::Command1_Click()
         WriteLink2();
 }
 
-void LoadFrmLink::Command2_Click() { close(); }
+void LoadFrmLink::Command2_Click() { reject(); }
 
 bool LoadFrmLink::initComm2()
 {
@@ -178,7 +178,7 @@ void LoadFrmLink::LinkWaitTimer_Timer()
 void LoadFrmLink::EndTimer_Timer()
 {
     EndTimer.stop();
-    close();
+    done(QDialog::Accepted); // the port answered
 }
 
 void LoadFrmLink::Form_Unload()
