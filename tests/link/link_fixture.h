@@ -26,6 +26,25 @@ inline int ExecBounded(QDialog *dialog, int timeoutMs = 30000)
     return ScriptedPrompt::Exec(dialog);
 }
 
+// The radio's log as "KIND address" lines ("READ 0040", "PROGRAM").
+inline QStringList FrameList(const radiosim::Radio &radio)
+{
+    QStringList out;
+    for (const radiosim::LogEntry &e : radio.log())
+        out << (e.address >= 0 ? e.kind + QLatin1Char(' ') + QStringLiteral("%1").arg(e.address, 4, 16, QLatin1Char('0')).toUpper()
+                               : e.kind);
+    return out;
+}
+
+// The texts of the message boxes shown, in order.
+inline QStringList MessageTexts(const ScriptedPrompt &script)
+{
+    QStringList out;
+    for (const PromptCall &c : script.messages())
+        out << c.text;
+    return out;
+}
+
 class LinkTest : public testenv::AppTest {
 protected:
     void SetUp() override
@@ -51,24 +70,8 @@ protected:
         script->onModal([](QDialog *d) { return ExecBounded(d); });
     }
 
-    // The radio's log as "KIND address" lines ("READ 0040", "PROGRAM").
-    QStringList Frames() const
-    {
-        QStringList out;
-        for (const radiosim::LogEntry &e : radio.log())
-            out << (e.address >= 0 ? e.kind + QLatin1Char(' ') + QStringLiteral("%1").arg(e.address, 4, 16, QLatin1Char('0')).toUpper()
-                                   : e.kind);
-        return out;
-    }
-
-    // The texts of the message boxes shown, in order.
-    QStringList Messages() const
-    {
-        QStringList out;
-        for (const PromptCall &c : script->messages())
-            out << c.text;
-        return out;
-    }
+    QStringList Frames() const { return FrameList(radio); }
+    QStringList Messages() const { return MessageTexts(*script); }
 
     // Fills the radio's memory with a pattern that differs from block to block, keeping the usage
     // bitmaps (nothing in use) and the password bytes (none).

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include "common/test_env.h"
@@ -48,13 +49,7 @@ protected:
     {
         script->onModal([](QDialog *d) { return ExecBounded(d, 60000); });
     }
-    QStringList Messages() const
-    {
-        QStringList out;
-        for (const PromptCall &c : script->messages())
-            out << c.text;
-        return out;
-    }
+    QStringList Messages() const { return MessageTexts(*script); }
     SystemSerialPort serial;
 
 private:
@@ -71,14 +66,7 @@ protected:
         ASSERT_TRUE(server.start(&error)) << error.toStdString();
         UseDevice(server.slavePath());
     }
-    QStringList Frames() const
-    {
-        QStringList out;
-        for (const radiosim::LogEntry &e : radio.log())
-            out << (e.address >= 0 ? e.kind + QLatin1Char(' ') + QStringLiteral("%1").arg(e.address, 4, 16, QLatin1Char('0')).toUpper()
-                                   : e.kind);
-        return out;
-    }
+    QStringList Frames() const { return FrameList(radio); }
     radiosim::Radio radio;
     radiosim::PtyServer server{radio};
 };
@@ -98,7 +86,8 @@ TEST_F(InProcessPtyTest, ReadOverThePseudoTerminal)
     const QStringList frames = Frames();
     ASSERT_GE(frames.size(), 5);
     EXPECT_EQ(frames.mid(0, 4), (QStringList{"PROGRAM", "IDENTIFY", "READ 0040", "READ 0010"}));
-    EXPECT_EQ(frames.filter("READ").size(), 1 + 57 + (855 - 25 - 32 - 200 - 398));
+    // Distinct requests: on a loaded machine a late reply may have a request sent twice.
+    EXPECT_EQ(QSet<QString>(frames.begin(), frames.end()).size(), 3 + 57 + (855 - 25 - 32 - 200 - 398) + 1);
     EXPECT_TRUE(frames.contains("READ 2010"));
     EXPECT_FALSE(frames.contains("READ 2020"));
     EXPECT_EQ(frames.last(), "END");
@@ -116,7 +105,7 @@ TEST_F(InProcessPtyTest, WriteOverThePseudoTerminal)
     WriteRadioCommand();
     EXPECT_EQ(Messages().last(), GetLangText(2005));
     const QStringList writes = Frames().filter("WRITE");
-    EXPECT_EQ(writes.size(), State().ProgressTotal);
+    EXPECT_EQ(QSet<QString>(writes.begin(), writes.end()).size(), State().ProgressTotal);
     for (const QString &f : writes) {
         const int a = f.mid(6).toInt(nullptr, 16);
         EXPECT_EQ(radio.memory.mid(a, 16), QByteArray(reinterpret_cast<const char *>(State().MemoryImage.data()) + a, 16)) << f.toStdString();
@@ -130,7 +119,8 @@ TEST_F(InProcessPtyTest, InformationReadOverThePseudoTerminal)
     ReadRMGDataFromRadio();
     ASSERT_TRUE(testenv::WaitUntil([] { return State().CurOperation == OpIdle; }, 20000));
     EXPECT_EQ(shown, 1);
-    EXPECT_EQ(Frames().filter("READ").size(), 1 + 15);
+    const QStringList reads = Frames().filter("READ");
+    EXPECT_EQ(QSet<QString>(reads.begin(), reads.end()).size(), 15); // 0x0040 is the password block too
 }
 
 TEST_F(InProcessPtyTest, LostRepliesOnABlockThenRetry)
