@@ -15,9 +15,11 @@
 #include "data/channel_record.h"
 #include "data/embedded_info.h"
 #include "data/feature_flags.h"
+#include "data/link_state.h"
 #include "data/radio_data.h"
 
 class RadioLink;
+class SerialPort;
 
 constexpr int kChannelSlots = 206;
 constexpr int kMemoryImageSize = 16384;
@@ -65,6 +67,22 @@ struct AppState {
     int16_t PrintAvailable = 0;
     int16_t IsWinNt60 = 0;
 
+    // Serial link: the port, echo handling, block sizes, the port choice and where a transfer stands.
+    SerialPort *MSComm1 = nullptr; // the radio's serial port (not owned); RadioPort() makes the real one
+    int32_t ReplySkip = 0;         // echoed bytes in front of every reply
+    int16_t NoEchoFlag = -1;       // nonzero: the line does not echo what is sent
+    int32_t ReadBlockSize = 16;
+    int32_t WriteBlockSize = 16;
+    int16_t ComPort = 0;           // n of "COMn", 0 for none
+    int16_t LinkHandshaking = 0;   // kept for the port auto-detect only
+    int16_t LinkStopBits = 1;      // kept for the port auto-detect only
+    LinkOperation CurOperation = OpIdle;
+    LinkState CurLinkState = LsIdle;
+    int32_t LinkAddress = 0;
+    int32_t LinkStartAddress = 0;
+    int32_t LinkEndAddress = 0;
+    int16_t LastPercent = 0;
+
     // Factory test mode.
     bool TestModeFlag = false;
 
@@ -93,6 +111,15 @@ struct AppState {
     QString CurrentVersionText;
     QStringList SoftVersionList;
     QList<VersionPair> VersionPairTable;
+
+    // STAND-IN (data files) until their owners land (start-up, factory test mode): the flags that a
+    // new data set resets or reads, and the factory test data. On merge keep the owners'
+    // declarations and drop these.
+    int16_t SkipInitTemplate = 0; // nonzero: a new data set skips its Init template
+    int16_t FactoryFreqFlag = 0;  // nonzero: a new data set keeps every channel of its template
+    int16_t InitDataMode = 0;     // nonzero only while the initialisation command runs
+    std::array<uint8_t, 16> CurTestData{};
+    std::array<uint8_t, 16> SavedTestData{};
 
     // Transfer engine: send counters, skip list and progress, the radio's password, identity
     // extras and feature flags, the factory pass, the port auto-detect, and the link object that

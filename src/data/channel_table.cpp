@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "data/app_state.h"
+#include "data/defaults.h"
 #include "data/hooks.h"
 #include "data/value_rules.h"
 #include "platform/numbers.h"
@@ -30,36 +31,6 @@ bool WholeValue(const QString &value, int &out)
         return false;
     out = static_cast<int>(units);
     return true;
-}
-
-// Appends a channel at the middle of band 0, starting from what the slot held before.
-// Stand-in until the new-data-set routines provide AddMidBandChannel: it keeps the slot's DCS
-// bit-8 fields, SignalRelation and reserved fields 1-4 and 6, and sets every other field.
-void AddMidBandChannel(int number)
-{
-    const int count = UsedChannelSlots();
-    if (count >= kChannelSlots)
-        return;
-    AppState &s = State();
-    const ChannelRecord old = s.ChannelList[count];
-    ChannelRecord c;
-    c.EncodeDcsBit8 = old.EncodeDcsBit8;
-    c.SignalRelation = old.SignalRelation;
-    c.DecodeDcsBit8 = old.DecodeDcsBit8;
-    c.Reserved1 = old.Reserved1;
-    c.Reserved2 = old.Reserved2;
-    c.Reserved3 = old.Reserved3;
-    c.Reserved4 = old.Reserved4;
-    c.Reserved6 = old.Reserved6;
-    c.Number = static_cast<int16_t>(number);
-    c.Used = 1;
-    c.RxFrequency.assign(Latin1(FreTextToStored(FormatNumber((s.RxBandLow[0] + s.RxBandHigh[0]) / 2, QStringLiteral("000.0000")))));
-    c.TxOffset.assign("000000000");
-    c.Name = FixStr<6>::EmptyNul();
-    c.CustomCtcss = 1511;
-    c.Code.assign("00000");
-    s.ChannelList[count] = c;
-    ChannelCount() = static_cast<int16_t>(count + 1);
 }
 
 // The first index of a 2-tone or 5-tone list whose entry is in use (Empty 0), else the fallback.
