@@ -43,6 +43,21 @@ struct AppState {
 
     // Factory test mode.
     bool TestModeFlag = false;
+
+    // Band limits in MHz (element 0 the UHF band, 1 the VHF band), those of band plan 0 until
+    // start-up or a band-plan change sets them; the transmit limits equal the receive ones.
+    // FmBandLow/FmBandHigh: the FM broadcast band.
+    std::array<double, 2> RxBandLow{400.0, 136.0};
+    std::array<double, 2> RxBandHigh{480.0, 174.0};
+    std::array<double, 2> TxBandLow{400.0, 136.0};
+    std::array<double, 2> TxBandHigh{480.0, 174.0};
+    double FmBandLow = 88.0;
+    double FmBandHigh = 108.0;
+
+    // Channel grid clipboard: the last copied or cut channel (Used 1 = holds one), and one
+    // "something was copied" flag per grid of the main window.
+    ChannelRecord ChannelClipboard{};
+    std::array<int16_t, 3> ClipboardFilled{};
 };
 
 AppState &State();
