@@ -3,7 +3,9 @@
 // Reached through State(); ResetState() gives a fresh object (tests). No other globals.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
@@ -14,6 +16,13 @@ constexpr int kChannelSlots = 206;
 constexpr int kMemoryImageSize = 16384;
 
 enum LanguageId : int16_t { LangEnglish = 1, LangChinese = 2 };
+
+// One line of the version table: a software version and a firmware version it handles.
+struct VersionPair {
+    QString Soft;
+    QString Firm;
+    bool operator==(const VersionPair &) const = default;
+};
 
 struct AppState {
     // Data model.
@@ -58,6 +67,17 @@ struct AppState {
     // "something was copied" flag per grid of the main window.
     ChannelRecord ChannelClipboard{};
     std::array<int16_t, 3> ClipboardFilled{};
+
+    // Model and band plan of the data (the band limits above are those of CurBandPlanText).
+    QString CurModelCode = QStringLiteral("TORVA6Y");
+    QString CurModelDisplay = QStringLiteral("TORVA-6Y");
+    QString CurBandPlanText = QStringLiteral("UHF(400 - 480 MHz) VHF(136 - 174 MHz)");
+    int16_t CurBandPlanIndex = 0;
+
+    // Installed software versions and the software/firmware version pairs from "Version.ini".
+    QString CurrentVersionText;
+    QStringList SoftVersionList;
+    QList<VersionPair> VersionPairTable;
 };
 
 AppState &State();

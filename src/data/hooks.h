@@ -42,6 +42,9 @@ struct HookRegistry {
     std::function<void()> ShowFrm2Tone;
     std::function<void()> ShowFrm5Tone;
 
+    // Version hand-over: closes the main window's serial port when it is open.
+    std::function<void()> CloseCommPort;
+
     // Printing.
     std::function<void()> InitPrintLanguage;
     std::function<void()> ShowFrmPrintList;
