@@ -18,6 +18,8 @@ void GridCombo::showPopup()
 {
     dropped_ = true;
     ComboBox::showPopup();
+    // Again in front of the list's own filter, which the list may have put back in front.
+    view()->installEventFilter(this);
 }
 
 void GridCombo::hidePopup()
@@ -94,6 +96,15 @@ bool GridCombo::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Hide && watched == view()->parentWidget())
         dropped_ = false;
+    // Enter in an open list: the list's own filter would take it as a shortcut and close the
+    // list before the key arrives; claiming it lets the key come to the handlers below.
+    if (watched == view() && event->type() == QEvent::ShortcutOverride && dropped_) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            event->accept();
+            return true;
+        }
+    }
     if (watched == view() && event->type() == QEvent::KeyPress && dropped_) {
         auto *key = static_cast<QKeyEvent *>(event);
         const int step = key->modifiers() & Qt::AltModifier ? 0 : ArrowStep(key->key());

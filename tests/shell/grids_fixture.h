@@ -135,8 +135,13 @@ protected:
         QTest::mouseDClick(G(0)->viewport(), Qt::LeftButton, {}, at);
         Settle();
     }
-    // Keys and text go where the focus is, as the keyboard's do.
-    static QWidget *Focus() { return QApplication::focusWidget(); }
+    // Keys and text go where the focus is, as the keyboard's do: into an open list first.
+    static QWidget *Focus()
+    {
+        if (QWidget *popup = QApplication::activePopupWidget())
+            return popup->focusWidget() ? popup->focusWidget() : popup;
+        return QApplication::focusWidget();
+    }
     static void Type(const QString &text)
     {
         QTest::keyClicks(Focus(), text);
