@@ -10,7 +10,11 @@
 #include <cstdint>
 
 #include "data/channel_record.h"
+#include "data/embedded_info.h"
+#include "data/link_state.h"
 #include "data/radio_data.h"
+
+class SerialPort;
 
 constexpr int kChannelSlots = 206;
 constexpr int kMemoryImageSize = 16384;
@@ -44,11 +48,34 @@ struct AppState {
     std::array<uint8_t, kMemoryImageSize> MemoryImage{};
     bool ImagePackOk = true;
 
+    // Image codec: the radio's identity as its identify reply gave it, adopted after a read, and
+    // the embedded information that a read brings from the radio.
+    QString RadioModelCode = QStringLiteral("TORVA6Y");
+    int16_t RadioBandCode = 0;
+    QString RadioBandText;
+    EmbeddedInfoRecord EmbeddedInfoBlock{};
+
     // Main window.
     int CurChannelNo = 0;
     int16_t HelpAvailable = 0;
     int16_t PrintAvailable = 0;
     int16_t IsWinNt60 = 0;
+
+    // Serial link: the port, echo handling, block sizes, the port choice and where a transfer stands.
+    SerialPort *MSComm1 = nullptr; // the radio's serial port (not owned); RadioPort() makes the real one
+    int32_t ReplySkip = 0;         // echoed bytes in front of every reply
+    int16_t NoEchoFlag = -1;       // nonzero: the line does not echo what is sent
+    int32_t ReadBlockSize = 16;
+    int32_t WriteBlockSize = 16;
+    int16_t ComPort = 0;           // n of "COMn", 0 for none
+    int16_t LinkHandshaking = 0;   // kept for the port auto-detect only
+    int16_t LinkStopBits = 1;      // kept for the port auto-detect only
+    LinkOperation CurOperation = OpIdle;
+    LinkState CurLinkState = LsIdle;
+    int32_t LinkAddress = 0;
+    int32_t LinkStartAddress = 0;
+    int32_t LinkEndAddress = 0;
+    int16_t LastPercent = 0;
 
     // Factory test mode.
     bool TestModeFlag = false;

@@ -8,7 +8,14 @@ namespace {
 
 QString ReadLangText(const QString &section, int key, int bufferSize)
 {
-    return IniFile::Read(LanguageFileFullPath(), section, QString::number(key), QString(), bufferSize);
+    // The text read into the buffer then loses the spaces at both of its ends: those that open
+    // the value go (a value in quotes brings them through the read), those that close it stay,
+    // since they stand before the buffer's terminating NUL.
+    const QString text = IniFile::Read(LanguageFileFullPath(), section, QString::number(key), QString(), bufferSize);
+    qsizetype start = 0;
+    while (start < text.size() && text.at(start) == QLatin1Char(' '))
+        ++start;
+    return text.mid(start);
 }
 
 } // namespace

@@ -70,6 +70,20 @@ TEST_F(LangTextTest, ValueIsTrimmedAndCutToItsBuffer)
     EXPECT_EQ(GetMsgText(9001, kLangTextLongBuffer), QString::fromLatin1(v600.left(511)));
 }
 
+TEST_F(LangTextTest, QuotedValueLosesItsOpeningSpacesOnly)
+{
+    // The read keeps what the quotes enclose; the text then loses the spaces at both ends of the
+    // buffer, which end with its NUL, so the value's closing spaces stay.
+    writeLanguageFile("english.ini", "[OTHER]\n"
+                                     "20=\"  quoted  \"\n"
+                                     "21='   '\n"
+                                     "[MSG]\n"
+                                     "9001=\" Save?\"\n");
+    EXPECT_EQ(GetLangText(20), QStringLiteral("quoted  "));
+    EXPECT_EQ(GetLangText(21), QString());
+    EXPECT_EQ(GetMsgText(9001, kLangTextLongBuffer), QStringLiteral("Save?"));
+}
+
 TEST_F(LangTextTest, ChangedFileIsSeenAtTheNextCall)
 {
     writeLanguageFile("english.ini", "[OTHER]\n1=before\n");
