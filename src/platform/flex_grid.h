@@ -48,7 +48,7 @@ class FlexGrid : public QTableView {
 public:
     // The width of a column that has not been given one (twips). Rows are 240 twips high, or as
     // high as the font needs.
-    static constexpr int kDefaultColWidth = 960;
+    static constexpr int kDefaultColWidth = 1200;
 
     // A grid of rows x cols cells (at least 2 x 2), one fixed row and one fixed column.
     FlexGrid(int rows, int cols, QWidget *parent = nullptr);
