@@ -476,7 +476,7 @@ void ChannelGrids::DrawFmRow(int row)
 void ChannelGrids::ReShowRadioListByData()
 {
     // The FM editor's text, shown or waiting to be committed, belongs to the old table.
-    Text2->hide();
+    HideEditor(Text2, kFmGrid);
     State().FmEditRow = 0;
     State().FmEditCol = 0;
     for (int row = 1; row <= kFmVfoEntry + 1; ++row)
