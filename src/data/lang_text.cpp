@@ -4,18 +4,23 @@
 #include "platform/ini_file.h"
 #include "platform/program_dir.h"
 
-namespace {
-
-QString ReadLangText(const QString &section, int key, int bufferSize)
+QString ReadProfileText(const QString &path, const QString &section, const QString &key, int bufferSize)
 {
     // The text read into the buffer then loses the spaces at both of its ends: those that open
     // the value go (a value in quotes brings them through the read), those that close it stay,
     // since they stand before the buffer's terminating NUL.
-    const QString text = IniFile::Read(LanguageFileFullPath(), section, QString::number(key), QString(), bufferSize);
+    const QString text = IniFile::Read(path, section, key, QString(), bufferSize);
     qsizetype start = 0;
     while (start < text.size() && text.at(start) == QLatin1Char(' '))
         ++start;
     return text.mid(start);
+}
+
+namespace {
+
+QString ReadLangText(const QString &section, int key, int bufferSize)
+{
+    return ReadProfileText(LanguageFileFullPath(), section, QString::number(key), bufferSize);
 }
 
 } // namespace

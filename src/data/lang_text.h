@@ -34,6 +34,11 @@ void SetLanguage(int languageIndex);
 // Full path of the current language file (program folder + LanguageFilePath; "\" counts as "/").
 QString LanguageFileFullPath();
 
+// A value of one of the program's INI files (language files, "mysetup.ini", "Version.ini") read by
+// the rule above: at most bufferSize - 1 characters, without the spaces at both ends; "" when the
+// file, the section or the key is missing.
+QString ReadProfileText(const QString &path, const QString &section, const QString &key, int bufferSize);
+
 // Text of key in section "OTHER".
 QString GetLangText(int key);
 // Text of key in section "OPTION".

@@ -7,7 +7,6 @@
 #include "data/hooks.h"
 #include "data/lang_text.h"
 #include "data/value_rules.h"
-#include "platform/ini_file.h"
 #include "platform/numbers.h"
 #include "platform/process_launcher.h"
 #include "platform/program_dir.h"
@@ -22,7 +21,7 @@ constexpr int kMaxVersionEntries = 1000;
 
 QString ReadVersionValue(const QString &file, const QString &section, const QString &key)
 {
-    return TrimFixStr(IniFile::Read(file, section, key, QString(), kVersionBuffer));
+    return TrimFixStr(ReadProfileText(file, section, key, kVersionBuffer));
 }
 
 // A count of at least 1, or 0 when the text is not such a number.

@@ -56,6 +56,20 @@ TEST_F(VersionTest, ReadsEveryPairInKeyOrder)
     EXPECT_EQ(SoftVersionForFirm(QStringLiteral("V090")), QString());
 }
 
+TEST_F(VersionTest, QuotedValuesLoseTheSpacesAtBothEnds)
+{
+    // The quotes bring the spaces through the read; the read text then loses them at both ends.
+    WriteVersionIni("[Version]\nCurrentVersion=\"  V101\"\nSoftVersionCount=\" 1 \"\nFirmVersionCount=\"2\"\n"
+                    "[Soft]\nVersion0=\"  V100 \"\n"
+                    "[Firm]\nFirm0=\"  V100V095  \"\nFirm1=' V101V101'\n");
+    LoadVersionTable();
+    const QList<VersionPair> expected = {{QStringLiteral("V100"), QStringLiteral("V095")},
+                                         {QStringLiteral("V101"), QStringLiteral("V101")}};
+    EXPECT_EQ(State().VersionPairTable, expected);
+    EXPECT_EQ(State().SoftVersionList, QStringList{QStringLiteral("V100")});
+    EXPECT_EQ(State().CurrentVersionText, QStringLiteral("V101"));
+}
+
 TEST_F(VersionTest, MissingFileOrBadCountsLeaveThisVersionAlone)
 {
     const QByteArray firm = "[Firm]\nFirm0=V100V095\n[Soft]\nVersion0=V100\n";
