@@ -116,6 +116,15 @@ struct AppState {
     int16_t InitDataMode = 0;     // nonzero only while the initialisation command runs
     std::array<uint8_t, 16> CurTestData{};
     std::array<uint8_t, 16> SavedTestData{};
+
+    // In-place editing of the main window's grids: the channel grid's open cell column (its row
+    // is CurChannelNo), the FM-radio grid's current cell at its last entry, and the FM cell its
+    // editor was last opened on.
+    int16_t CurEditCol = 0;
+    int16_t CurFmRow = 0;
+    int16_t CurFmCol = 0;
+    int16_t FmEditRow = 0;
+    int16_t FmEditCol = 0;
 };
 
 AppState &State();
