@@ -121,6 +121,15 @@ struct AppState {
     std::array<uint8_t, 16> CurTestData{};
     std::array<uint8_t, 16> SavedTestData{};
 
+    // In-place editing of the main window's grids: the channel grid's open cell column (its row
+    // is CurChannelNo), the FM-radio grid's current cell at its last entry, and the FM cell its
+    // editor was last opened on.
+    int16_t CurEditCol = 0;
+    int16_t CurFmRow = 0;
+    int16_t CurFmCol = 0;
+    int16_t FmEditRow = 0;
+    int16_t FmEditCol = 0;
+
     // Transfer engine: send counters, skip list and progress, the radio's password, identity
     // extras and feature flags, the factory pass, the port auto-detect, and the link object that
     // owns the serial port's events and the link timers (made by Link(), src/link/radio_link.h).
