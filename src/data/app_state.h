@@ -7,29 +7,25 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <memory>
+#include <vector>
 #include <cstdint>
 
+#include "data/auto_detect_state.h"
 #include "data/channel_record.h"
 #include "data/embedded_info.h"
+#include "data/feature_flags.h"
 #include "data/link_state.h"
 #include "data/radio_data.h"
 
+class RadioLink;
 class SerialPort;
 
 constexpr int kChannelSlots = 206;
 constexpr int kMemoryImageSize = 16384;
+constexpr int kSkipRangeSlots = 501;
 
 enum LanguageId : int16_t { LangEnglish = 1, LangChinese = 2 };
-
-// The feature flags kept in "Setting.ini": set by the radio's identify reply (never cleared);
-// DtmfFlag shows the DTMF editor's menu item and tree node and is 1 after every start.
-struct FeatureFlagsRecord {
-    int16_t Flag7 = 0;
-    int16_t Flag6 = 0;
-    int16_t DtmfFlag = 1;
-    int16_t Flag4 = 0;
-    bool operator==(const FeatureFlagsRecord &) const = default;
-};
 
 // One line of the version table: a software version and a firmware version it handles.
 struct VersionPair {
@@ -90,16 +86,14 @@ struct AppState {
     // Factory test mode.
     bool TestModeFlag = false;
 
-    // Start-up and main window: start-up switches, the settings of "mysetup.ini", the feature
-    // flags, the language file chosen at start-up, the help file and the grid's edit column.
+    // Start-up and main window: start-up switches, the settings of "mysetup.ini", the language
+    // file chosen at start-up and the help file.
     int16_t SkipInitTemplate = 0; // nonzero: a new data set skips its Init template
     int16_t InitDataMode = 0;     // nonzero only while the Initialise command runs
     int16_t FirstRunFlag = 0;     // "IsFirstRun"
     int16_t FactoryFreqFlag = 0;  // "FactoryFres": a new data set keeps every template channel
-    FeatureFlagsRecord FeatureFlags{};
     QString LanguageFileName = QStringLiteral("english.ini");
     QString HelpFile;             // assigned only while HelpAvailable is nonzero
-    int16_t CurEditCol = 0;       // column of the channel grid's open in-place editor
 
     // Band limits in MHz (element 0 the UHF band, 1 the VHF band), those of band plan 0 until
     // start-up or a band-plan change sets them; the transmit limits equal the receive ones.
@@ -127,13 +121,39 @@ struct AppState {
     QStringList SoftVersionList;
     QList<VersionPair> VersionPairTable;
 
-    // STAND-IN (data files) until their owners land (radio identity check, factory test mode): the
-    // flags that a new data set resets, and the factory test data. On merge keep the owners'
-    // declarations and drop these.
-    int16_t RadioKilled = 0;
-    int16_t RadioStunned = 0;
     std::array<uint8_t, 16> CurTestData{};
     std::array<uint8_t, 16> SavedTestData{};
+
+    // In-place editing of the main window's grids: the channel grid's open cell column (its row
+    // is CurChannelNo), the FM-radio grid's current cell at its last entry, and the FM cell its
+    // editor was last opened on.
+    int16_t CurEditCol = 0;
+    int16_t CurFmRow = 0;
+    int16_t CurFmCol = 0;
+    int16_t FmEditRow = 0;
+    int16_t FmEditCol = 0;
+
+    // Transfer engine: send counters, skip list and progress, the radio's password, identity
+    // extras and feature flags, the factory pass, the port auto-detect, and the link object that
+    // owns the serial port's events and the link timers (made by Link(), src/link/radio_link.h).
+    int16_t HandshakeRetries = 0;
+    int16_t IdentifyRetries = 0;
+    int16_t PasswordRetries = 0;
+    std::vector<int16_t> BlockRetries;
+    std::array<int32_t, kSkipRangeSlots> SkipRangeStart{};
+    std::array<int32_t, kSkipRangeSlots> SkipRangeEnd{};
+    int16_t SkipRangeCount = 0;
+    int16_t ProgressCount = 0;
+    int16_t ProgressTotal = 0;
+    bool FactorySessionFlag = false;
+    QString PasswordEntry;
+    bool PasswordEntered = false;
+    QString RadioVersion = QStringLiteral("V101");
+    bool RadioKilled = false;
+    bool RadioStunned = false;
+    FeatureFlagsRecord FeatureFlags{};
+    AutoDetectStateRecord AutoDetectState{};
+    std::shared_ptr<RadioLink> LinkEngine;
 };
 
 AppState &State();

@@ -15,6 +15,12 @@ struct HookRegistry {
     std::function<void()> LoadShowTree;
     std::function<void()> Form_ReLoad;
 
+    // Radio link: the read command's Yes to the save question runs the main window's Save command;
+    // an identify reply has the main window hide MnuView5Tone and show MnuViewDTMF by
+    // FeatureFlags.DtmfFlag.
+    std::function<void()> mnuFileSave_Click;
+    std::function<void()> ShowIdentifyMenus;
+
     // Channel editors.
     std::function<void()> ShowFrmCHEdit;
     std::function<void()> ShowFrmCHBatch;
@@ -41,13 +47,6 @@ struct HookRegistry {
     // Tone signalling editors.
     std::function<void()> ShowFrm2Tone;
     std::function<void()> ShowFrm5Tone;
-
-    // The main window's radio and port commands, until the link layer provides them.
-    std::function<void()> ReadRadioCommand;     // read the whole radio
-    std::function<void()> WriteRadioCommand;    // write the whole radio
-    std::function<void()> ReadRMGDataFromRadio; // read and show the embedded information
-    std::function<void()> ShowFrmPassWord;      // the radio-password entry
-    std::function<void()> StopLinkTimers;       // the link's command and reply timers stopped
 
     // Version hand-over: closes the main window's serial port when it is open.
     std::function<void()> CloseCommPort;

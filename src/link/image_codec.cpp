@@ -98,9 +98,10 @@ int HexDigitValue(char c)
 
 void PutDigitPairs(int addr, const QByteArray &digits, int pairs)
 {
-    if (digits.size() < 2 * pairs)
-        FailPack();
     for (int k = 0; k < pairs; ++k) {
+        // The pairs before a faulty one are already in the image, as with any failing value.
+        if (digits.size() < 2 * k + 2)
+            FailPack();
         const int hi = HexDigitValue(digits[2 * k]);
         const int lo = HexDigitValue(digits[2 * k + 1]);
         if (hi < 0 || lo < 0)

@@ -105,8 +105,13 @@ void SetCommDataByOption()
         const RadioDataRecord &rd = State().RadioData;
         const OptionBlock o = Options();
         const DtmfBlock d = Dtmf();
-        for (const auto &[addr, field] : kOptionBytes)
-            Put(addr, o.*field);
+        // Written in address order, so that a value that fails leaves the bytes after it as they were.
+        auto putOptionBytes = [&o](int from, int to) {
+            for (const auto &[addr, field] : kOptionBytes)
+                if (addr >= from && addr <= to)
+                    Put(addr, o.*field);
+        };
+        putOptionBytes(0x0220, 0x022D);
         Put(0x022E, 0);
         Put(0x022F, rd.Pf1KeyFunction);
         PutBits(0x0230, {{o.SqlKeyFunction, 0, 1},
@@ -118,8 +123,11 @@ void SetCommDataByOption()
                          {o.Alarm, 6, 1},
                          {o.VoicePrompt, 7, 1}});
         Put(0x0231, o.UnlabelledChoice);
+        putOptionBytes(0x0232, 0x0232);
         Put(0x0233, rd.Pf2KeyFunction);
+        putOptionBytes(0x0234, 0x0235);
         Put(0x0236, d.SendTime);
+        putOptionBytes(0x0237, 0x023B);
         PutBits(0x023C, {{o.FunctionOperation, 0, 1}, {o.InternalFunctionOperation, 1, 1}, {o.InitialiseKey, 3, 1}});
         PutText(kPasswordAddr, TrimFixStr(o.PowerOnPassword), kPasswordLength, '\0');
     });

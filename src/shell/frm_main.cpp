@@ -15,18 +15,20 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
-#include <QTableView>
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
+#include <cmath>
 
 #include "data/app_state.h"
 #include "data/hooks.h"
 #include "data/lang_text.h"
 #include "data/message_table.h"
+#include "link/radio_link.h"
 #include "platform/dialog_routines.h"
+#include "platform/flex_grid.h"
 #include "platform/form_kit.h"
 #include "platform/program_dir.h"
 #include "platform/prompt.h"
@@ -141,35 +143,13 @@ constexpr int kChannelFillerColumn = 12;
 
 float Twips(int px) { return static_cast<float>(PxToTwips(px)); }
 
-// The table view of a grid (the grid itself or the one inside it), nullptr when it has none.
-QTableView *TableOf(QWidget *grid)
-{
-    if (!grid)
-        return nullptr;
-    if (auto *table = qobject_cast<QTableView *>(grid))
-        return table;
-    return grid->findChild<QTableView *>();
-}
-
-void SetColumnWidthTwips(QWidget *grid, int column, double twips)
-{
-    QTableView *table = TableOf(grid);
-    if (!table || !table->model() || column < 0 || column >= table->model()->columnCount())
-        return;
-    table->setColumnWidth(column, TwipsToPx(twips));
-}
-
 // Moves an in-place editor over its grid's current cell (the grid at its present place).
-void MoveEditorOverCell(QWidget *editor, QWidget *grid)
+void MoveEditorOverCell(QWidget *editor, const FlexGrid *grid)
 {
-    QTableView *table = TableOf(grid);
-    if (!editor || !table || !editor->parentWidget())
+    if (!editor || !grid)
         return;
-    const QRect cell = table->visualRect(table->currentIndex());
-    if (!cell.isValid())
-        return;
-    const QPoint global = table->viewport()->mapToGlobal(cell.topLeft());
-    editor->setGeometry(QRect(editor->parentWidget()->mapFromGlobal(global), cell.size()));
+    editor->setGeometry(grid->x() + TwipsToPx(grid->CellLeft()), grid->y() + TwipsToPx(grid->CellTop()),
+                        TwipsToPx(grid->CellWidth()), TwipsToPx(grid->CellHeight()));
 }
 
 } // namespace
@@ -193,6 +173,8 @@ FrmMain::FrmMain(QWidget *parent) : QMainWindow(parent)
     hooks.ReShowGrid = [this](int grid, int row, int col) { grids_->ReShowGrid(grid, row, col); };
     hooks.LoadShowTree = [this] { LoadShowTree(); };
     hooks.Form_ReLoad = [this] { Form_ReLoad(); };
+    hooks.mnuFileSave_Click = [this] { mnuFileSave_Click(); };
+    hooks.ShowIdentifyMenus = [this] { ShowIdentifyMenus(); };
 
     Form_Load();
 }
@@ -205,6 +187,8 @@ FrmMain::~FrmMain()
     hooks.ReShowGrid = nullptr;
     hooks.LoadShowTree = nullptr;
     hooks.Form_ReLoad = nullptr;
+    hooks.mnuFileSave_Click = nullptr;
+    hooks.ShowIdentifyMenus = nullptr;
 }
 
 void FrmMain::BuildMenus()
@@ -321,40 +305,18 @@ void FrmMain::BuildPane()
     picSplitter->hide();
 
     grids_ = new ChannelGrids(client_);
-
-    // The hidden lists the channel grid takes its tone texts from.
-    ComboCTCSS = new ComboBox(client_);
-    ComboCTCSS->setObjectName(QStringLiteral("ComboCTCSS"));
-    ComboDCS = new ComboBox(client_);
-    ComboDCS->setObjectName(QStringLiteral("ComboDCS"));
 }
 
 QWidget *FrmMain::PaneControl(const QString &name) const { return client_->findChild<QWidget *>(name); }
 
 float FrmMain::SplitterLeft() const { return Twips(imgSplitter->x()); }
 
-void FrmMain::FillHiddenLists()
-{
-    static const char *const kTones[51] = {
-        "62.5",  "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",  "91.5",
-        "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0", "127.3", "131.8",
-        "136.5", "141.3", "146.2", "151.4", "156.7", "159.8", "162.2", "165.5", "167.9", "171.3", "173.8",
-        "177.3", "179.9", "183.5", "186.2", "189.9", "192.8", "196.6", "199.5", "203.5", "206.5", "210.7",
-        "218.1", "225.7", "229.1", "233.6", "241.8", "250.3", "254.1"};
-    ComboCTCSS->Clear();
-    for (const char *tone : kTones)
-        ComboCTCSS->AddItem(QLatin1String(tone));
-    ComboDCS->Clear();
-    for (int code = 0; code < 512; ++code)
-        ComboDCS->AddItem(QStringLiteral("%1N").arg(code, 3, 8, QLatin1Char('0')));
-    ComboCTCSS->hide();
-    ComboDCS->hide();
-}
+bool FrmMain::MainWindowLoaded() const { return grids_->MainWindowLoaded(); }
 
 void FrmMain::Form_Load()
 {
     const AppState &st = State();
-    MainWindowLoaded = false;
+    grids_->setMainWindowLoaded(false);
 
     Item(QStringLiteral("mnuTestData"))->setVisible(st.TestModeFlag);
     Item(QStringLiteral("MnuHelpContent"))->setVisible(st.HelpAvailable != 0);
@@ -371,7 +333,8 @@ void FrmMain::Form_Load()
     Item(QStringLiteral("MnuViewToolBar"))->setChecked(true);
     Item(QStringLiteral("MnuViewStatusBar"))->setChecked(true);
 
-    StopLinkTimers();
+    Link().CommandTimer.stop();
+    Link().WaitTimer.stop();
 
     // Placement: the stored one, else the top left corner and the size of the screen.
     QSize screen(800, 600);
@@ -381,7 +344,9 @@ void FrmMain::Form_Load()
     move(TwipsToPx(place.Left), TwipsToPx(place.Top));
     resize(std::max(1, TwipsToPx(place.Width)), std::max(1, TwipsToPx(place.Height)));
 
-    FillHiddenLists();
+    // The hidden lists the channel grid takes its texts from, and the grids' column layout.
+    grids_->FillHiddenLists();
+    grids_->LayoutGrids();
 
     for (const char *name : {"Text1", "Text2"})
         if (QWidget *box = PaneControl(QLatin1String(name)))
@@ -394,7 +359,13 @@ void FrmMain::Form_Load()
         grid->raise();
     picSplitter->raise();
 
-    MainWindowLoaded = true;
+    grids_->setMainWindowLoaded(true);
+}
+
+void FrmMain::ShowIdentifyMenus()
+{
+    Item(QStringLiteral("MnuView5Tone"))->setVisible(false);
+    Item(QStringLiteral("MnuViewDTMF"))->setVisible(State().FeatureFlags.DtmfFlag != 0);
 }
 
 void FrmMain::Form_ReLoad()
@@ -673,7 +644,7 @@ void FrmMain::SizeControls(float &X)
     imgSplitter->move(TwipsToPx(X), imgSplitter->y());
 
     for (int i = 0; i < 3; ++i) {
-        QWidget *grid = grids_->Grid(i);
+        FlexGrid *grid = grids_->Grid(i);
         if (!grid)
             continue;
         const float left = X + kGridGap;
@@ -681,13 +652,11 @@ void FrmMain::SizeControls(float &X)
         if (gridWidth < kGridMinWidth[i])
             gridWidth = kGridMinWidth[i];
         grid->setGeometry(TwipsToPx(left), grid->y(), TwipsToPx(gridWidth), grid->height());
+        // The width beyond the smallest goes to the last column of the channel and spare grids.
         if (i == 0 && gridWidth > kGridMinWidth[0])
-            SetColumnWidthTwips(grid, kChannelFillerColumn, std::nearbyint(gridWidth - kGridMinWidth[0]));
-        if (i == 1 && gridWidth > kGridMinWidth[1]) {
-            const QTableView *table = TableOf(grid);
-            const int last = table && table->model() ? table->model()->columnCount() - 1 : -1;
-            SetColumnWidthTwips(grid, last, std::nearbyint(gridWidth - kGridMinWidth[1]));
-        }
+            grid->setColWidth(kChannelFillerColumn, static_cast<int>(std::nearbyint(gridWidth - kGridMinWidth[0])));
+        if (i == 1 && gridWidth > kGridMinWidth[1])
+            grid->setColWidth(grid->Cols() - 1, static_cast<int>(std::nearbyint(gridWidth - kGridMinWidth[1])));
         if (i == 1 || i == 2) {
             QWidget *editor = PaneControl(i == 1 ? QStringLiteral("Text1") : QStringLiteral("Text2"));
             if (editor && !editor->isHidden())

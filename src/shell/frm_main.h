@@ -12,7 +12,6 @@
 #include <QString>
 
 class ChannelGrids;
-class ComboBox;
 class QAction;
 class QFrame;
 class QLabel;
@@ -25,8 +24,6 @@ class QTreeWidgetItem;
 
 class FrmMain : public QMainWindow {
     Q_OBJECT
-    // Read by the grids' cell-entry handling, which waits for the end of the load.
-    Q_PROPERTY(bool MainWindowLoaded MEMBER MainWindowLoaded)
 public:
     explicit FrmMain(QWidget *parent = nullptr);
     ~FrmMain() override;
@@ -79,7 +76,8 @@ public:
     void imgSplitter_MouseMove(float x);
     void imgSplitter_MouseUp();
 
-    bool MainWindowLoaded = false;
+    // True once the load has ended (the grids' cell entries wait for it).
+    bool MainWindowLoaded() const;
     bool SplitterMoving = false;
 
     QToolBar *tbToolBar = nullptr;
@@ -88,8 +86,6 @@ public:
     QWidget *imgSplitter = nullptr;
     QFrame *picSplitter = nullptr;
     QLabel *Image1 = nullptr;
-    ComboBox *ComboCTCSS = nullptr;
-    ComboBox *ComboDCS = nullptr;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -108,9 +104,8 @@ private:
     void Form_Unload();
     void Form_Resize();
     void PlaceBars();
-    void FillHiddenLists();
     void UpdateClock();
-    void StopLinkTimers();
+    void ShowIdentifyMenus();
     void SaveCurrentFile();
     void OpenFileFromDialog();
 

@@ -98,6 +98,21 @@ TEST_F(FramesTest, RepliesAfterAnEcho)
     EXPECT_FALSE(IsAck(Hex("06")));
     EXPECT_TRUE(IsHandshakeAck(Hex("414243594B06")));
     EXPECT_FALSE(IsHandshakeAck(Hex("594B06")));
+
+    // After an identify request: its echo 02, then the 16-byte reply, 17 bytes in all.
+    State().ReplySkip = 1;
+    const QByteArray identify = Hex("49544F52564136590056313031000006");
+    EXPECT_TRUE(IsIdentifyReplyFrame(Hex("02") + identify));
+    EXPECT_FALSE(IsIdentifyReplyFrame(identify));
+    EXPECT_FALSE(IsIdentifyReplyFrame(Hex("02") + identify + Hex("06")));
+
+    // After a write frame: its 22-byte echo, then 06 or 0A.
+    State().ReplySkip = 22;
+    const QByteArray echo = Hex(kBlock0040AllFF);
+    EXPECT_TRUE(IsAck(echo + Hex("06")));
+    EXPECT_TRUE(IsRepeatRequest(echo + Hex("0A")));
+    EXPECT_FALSE(IsRepeatRequest(echo + Hex("0A0A")));
+    EXPECT_FALSE(IsAck(echo)); // the echo's own last byte is 06, but no reply has come
 }
 
 TEST_F(FramesTest, IdentifyReplyShape)

@@ -1,6 +1,7 @@
 // The port list routines, the link settings in mysetup.ini, and the port dialog FrmComSet.
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -115,6 +116,22 @@ TEST_F(ComSetTest, SaveLinkSettingsWritesThreeKeys)
     EXPECT_EQ(IniFile::Read(MySetupPath(), section, QStringLiteral("Handshaking")), QStringLiteral("2"));
     EXPECT_EQ(IniFile::Read(MySetupPath(), section, QStringLiteral("StopBit")), QStringLiteral("-1"));
     EXPECT_EQ(IniFile::Read(MySetupPath(), section, QStringLiteral("IsFirstRun")), QStringLiteral("0"));
+}
+
+TEST_F(ComSetTest, SaveLinkSettingsWritesPlainDecimalKeysInOrderIntoANewFile)
+{
+    ASSERT_TRUE(QFile::remove(MySetupPath()));
+    State().ComPort = 205;
+    State().LinkHandshaking = 0;
+    State().LinkStopBits = -2;
+    SaveLinkSettings();
+    QFile f(MySetupPath());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QStringList lines;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (!line.trimmed().isEmpty())
+            lines << QString::fromLatin1(line.trimmed());
+    EXPECT_EQ(lines, (QStringList{"[language]", "comPort=205", "Handshaking=0", "StopBit=-2"}));
 }
 
 TEST_F(ComSetTest, LoadShowsCaptionsAndSelectsTheCurrentPort)

@@ -92,6 +92,7 @@ TEST_F(ImageCodecTest, DigitPairsPutTheFirstDigitInTheHighHalf)
     EXPECT_EQ(image::HexDigits(0x0300, 3), QByteArray("E1F0A9"));
     EXPECT_THROW(image::PutDigitPairs(0x0304, "1G", 1), PackFailure);
     EXPECT_THROW(image::PutDigitPairs(0x0304, "12", 2), PackFailure); // a pair without characters
+    EXPECT_EQ(ImageHex(0x0304, 2), "12 00");                           // the pair before it stays
 }
 
 TEST_F(ImageCodecTest, FailingPackerShowsItsNameAndClearsThePackFlag)

@@ -209,6 +209,17 @@ TEST_F(ImageDtmfTest, FaultyCodesFailThePacker)
     }
 }
 
+TEST_F(ImageDtmfTest, RemoteLengthBeyondItsTextWritesTheLengthAndTheFullPairs)
+{
+    // Length byte first, then the pairs: "12" goes out, the second pair has no characters.
+    Dtmf().OwnId = Field("7", 3);
+    Dtmf().RemoteKill.Code = Field("12", 14);
+    Dtmf().RemoteKill.Length = 4;
+    SetCommDataByDTMF();
+    EXPECT_FALSE(State().ImagePackOk);
+    EXPECT_EQ(ImageHex(0x02F0, 8), "12 00 00 00 00 00 00 04");
+}
+
 TEST_F(ImageDtmfTest, BookIsSortedThenPacked)
 {
     auto &book = Book();

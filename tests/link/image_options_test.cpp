@@ -173,6 +173,36 @@ TEST_F(ImageOptionsTest, ValuesThatDoNotFitFailThePacker)
     }
 }
 
+TEST_F(ImageOptionsTest, AFailingValueLeavesTheBytesAfterItUnwritten)
+{
+    // The option bytes go out in address order: those before the faulty one are written, the
+    // faulty one and those after it (and the password) keep what the image held.
+    struct Case {
+        const char *what;
+        std::function<void()> fault;
+        const char *bytes; // 0x0220-0x023C
+    };
+    const Case cases[] = {
+        {"flag at 0x0230", [] { Options().Alarm = 2; },
+         "01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 00 03 EE EE EE EE EE EE EE EE EE EE EE EE EE"},
+        {"time-out timer at 0x0232", [] { Options().Tot = 256; },
+         "01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 00 03 AD 01 EE EE EE EE EE EE EE EE EE EE EE"},
+        {"VOX level at 0x0239", [] { Options().VoxLevel = 300; },
+         "01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 00 03 AD 01 15 05 16 02 11 04 03 EE EE EE EE"},
+    };
+    for (const Case &c : cases) {
+        Fresh();
+        FillOptions();
+        c.fault();
+        FillImage(0x0220, 29, 0xEE);
+        FillImage(0x03E0, 12, 0xEE);
+        SetCommDataByOption();
+        EXPECT_FALSE(State().ImagePackOk) << c.what;
+        EXPECT_EQ(ImageHex(0x0220, 29), c.bytes) << c.what;
+        EXPECT_EQ(ImageHex(0x03E0, 1), "EE") << c.what;
+    }
+}
+
 TEST_F(ImageOptionsTest, ScanSettingsAreCopiedByteForByte)
 {
     ScanBlock &s = Scan();

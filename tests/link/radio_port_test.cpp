@@ -69,9 +69,25 @@ TEST_F(RadioPortTest, SendEmptiesBothBuffersAndStartsTheReplyTimerBeforeWriting)
     ASSERT_EQ(port.inBufferCount(), 2);
     int timerStarts = 0;
     int bytesWaitingAtWrite = -1;
-    port.onWrite = [&](const QByteArray &) { bytesWaitingAtWrite = port.inBufferCount(); };
-    ASSERT_TRUE(SendLinkFrame(EndCommand(), AwaitedReply::AckByte, [&] { ++timerStarts; }));
+    int thresholdAtWrite = -1;
+    int skipAtTimer = -1;
+    int clearsAtTimer = -1;
+    State().ReplySkip = 99; // left from an echoing exchange
+    port.onWrite = [&](const QByteArray &) {
+        bytesWaitingAtWrite = port.inBufferCount();
+        thresholdAtWrite = port.receiveThreshold();
+    };
+    ASSERT_TRUE(SendLinkFrame(EndCommand(), AwaitedReply::AckByte, [&] {
+        ++timerStarts;
+        skipAtTimer = State().ReplySkip;
+        clearsAtTimer = port.inputClears + port.outputClears;
+    }));
     EXPECT_EQ(timerStarts, 1);
+    // The echo skip is set before the reply timer starts, the timer before the buffers are
+    // emptied, and the threshold before the frame goes out.
+    EXPECT_EQ(skipAtTimer, 0);
+    EXPECT_EQ(clearsAtTimer, 0);
+    EXPECT_EQ(thresholdAtWrite, 1);
     EXPECT_EQ(bytesWaitingAtWrite, 0);
     EXPECT_EQ(port.inputClears, 1);
     EXPECT_EQ(port.outputClears, 1);
@@ -135,6 +151,42 @@ TEST_F(RadioPortTest, OpenRadioPortSetsTheBlockWalkAndOpensTheChosenPort)
         EXPECT_EQ(s.handshaking, 0);
     }
     EXPECT_TRUE(script->messages().isEmpty());
+}
+
+TEST_F(RadioPortTest, OpenRadioPortStopsTheTimersWithThePortStillOpenAndResetsTheCountersBeforeOpening)
+{
+    ASSERT_TRUE(port.openPort(1));
+    State().CurOperation = OpReadRadio;
+    State().CurLinkState = LsBlocks;
+    bool openAtStop = false;
+    bool openAtReset = true;
+    int stateAtReset = -1;
+    LinkEngineSteps engine;
+    engine.StopLinkTimers = [&] { openAtStop = port.isOpen(); };
+    engine.ResetRetryCounters = [&] {
+        openAtReset = port.isOpen();
+        stateAtReset = State().CurLinkState;
+    };
+    ASSERT_TRUE(OpenRadioPort(engine));
+    EXPECT_TRUE(openAtStop);
+    EXPECT_FALSE(openAtReset);
+    EXPECT_EQ(stateAtReset, LsIdle);
+    EXPECT_TRUE(port.isOpen());
+}
+
+TEST_F(RadioPortTest, AFailedOpenKeepsTheLastPercentButHasSetTheWalk)
+{
+    port.openFailure = PortOpenError::Busy;
+    State().CurOperation = OpWriteRadio;
+    State().LastPercent = 40;
+    int resets = 0;
+    LinkEngineSteps engine;
+    engine.ResetRetryCounters = [&] { ++resets; };
+    EXPECT_FALSE(OpenRadioPort(engine));
+    EXPECT_EQ(State().LastPercent, 40);
+    EXPECT_EQ(State().LinkAddress, 0x00F0);
+    EXPECT_EQ(State().CurLinkState, LsIdle);
+    EXPECT_EQ(resets, 1);
 }
 
 TEST_F(RadioPortTest, OpenRadioPortIgnoresTheAutoDetectSettings)

@@ -210,6 +210,21 @@ TEST_F(RadioSimTest, FactoryWordOpensFactoryMode)
     EXPECT_FALSE(radio.inFactoryMode());
 }
 
+TEST_F(RadioSimTest, AFactoryWordThatBeginsLikeAReadRequestIsTakenWholeByteByByte)
+{
+    // "R" is the read request's tag: the first four letters must not be taken for a read.
+    radio.factoryWord = "RFACTRY";
+    for (const char c : QByteArray("RFACTRY"))
+        radio.receive(QByteArray(1, c));
+    EXPECT_TRUE(WaitUntil([&] { return host.all.size() >= 3; }, 1000));
+    EXPECT_EQ(host.all, QByteArray("YK\x06"));
+    EXPECT_TRUE(radio.inFactoryMode());
+    // A read request still goes through while the word is set.
+    for (int i = 0; i < 16; ++i)
+        radio.memory[0x40 + i] = static_cast<char>(0xFF);
+    EXPECT_EQ(host.exchange(Bytes({0x52, 0x00, 0x40, 0x10}), 22), ReadReply0040AllFF());
+}
+
 // ---- Faults --------------------------------------------------------------------------------
 
 TEST_F(RadioSimTest, DropLeavesOutExactlyTheNamedReply)

@@ -21,6 +21,7 @@
 #include "shell/frm_init.h"
 #include "shell/frm_language.h"
 #include "shell/frm_main.h"
+#include "platform/flex_grid.h"
 #include "platform/form_kit.h"
 #include "platform/numbers.h"
 #include "shell_fixture.h"
@@ -67,7 +68,22 @@ QTreeWidgetItem *Node(const FrmMain &w, const QString &key)
     return nullptr;
 }
 
-class FrmMainTest : public ShellTest {};
+class FrmMainTest : public ShellTest {
+protected:
+    void SetUp() override
+    {
+        ShellTest::SetUp();
+        State().FeatureFlags.DtmfFlag = 1; // as every start sets it
+    }
+    // The texts of the message boxes shown so far.
+    QStringList Messages() const
+    {
+        QStringList texts;
+        for (const PromptCall &c : script->messages())
+            texts << c.text;
+        return texts;
+    }
+};
 
 TEST_F(FrmMainTest, MenuBarHoldsSevenMenusInOrder)
 {
@@ -94,7 +110,7 @@ TEST_F(FrmMainTest, NormalStartShowsTheItemsOfThisConfiguration)
     EXPECT_EQ(VisibleItems(w, "MnuView"), QStringList({"MnuViewToolBar", "MnuViewStatusBar"}));
     EXPECT_TRUE(ItemOf(w, "MnuViewToolBar")->isChecked());
     EXPECT_TRUE(ItemOf(w, "MnuViewStatusBar")->isChecked());
-    EXPECT_TRUE(w.MainWindowLoaded);
+    EXPECT_TRUE(w.MainWindowLoaded());
 }
 
 TEST_F(FrmMainTest, ShortcutsOfTheFileCommands)
@@ -152,10 +168,10 @@ TEST_F(FrmMainTest, TreeNodesChooseGridsAndHideTheEditors)
 {
     FrmMain w;
     QWidget *pane = w.centralWidget();
-    std::vector<QLineEdit *> editors;
+    std::vector<QWidget *> editors;
     for (const char *name : {"Text1", "Text2", "Combo1"}) {
-        auto *e = new QLineEdit(pane);
-        e->setObjectName(QLatin1String(name));
+        QWidget *e = pane->findChild<QWidget *>(QLatin1String(name));
+        ASSERT_NE(e, nullptr) << name;
         e->show();
         editors.push_back(e);
     }
@@ -166,7 +182,7 @@ TEST_F(FrmMainTest, TreeNodesChooseGridsAndHideTheEditors)
     EXPECT_EQ(shown(), (std::vector<bool>{true, true, true}));
 
     w.tvTreeView_NodeClick(QStringLiteral("N0"));
-    for (QLineEdit *e : editors)
+    for (QWidget *e : editors)
         EXPECT_TRUE(e->isHidden()) << e->objectName().toStdString();
     EXPECT_EQ(shown(), (std::vector<bool>{true, true, true}));
 
@@ -186,36 +202,79 @@ TEST_F(FrmMainTest, TreeAndMenusOpenTheEditorWindows)
     h.ShowFrmDTMF = [&] { opened.push_back("DTMF"); };
     h.ShowFrmAlert = [&] { opened.push_back("Alert"); };
     h.ShowFrmCommuBook = [&] { opened.push_back("CommuBook"); };
-    h.ReadRMGDataFromRadio = [&] { opened.push_back("EMG"); };
     h.ShowFrmTestData = [&] { opened.push_back("TestData"); };
     h.ShowFrmCHBatch = [&] { opened.push_back("CHBatch"); };
     h.ShowFrm2Tone = [&] { opened.push_back("2Tone"); };
     h.ShowFrm5Tone = [&] { opened.push_back("5Tone"); };
     h.ShowFrmScan = [&] { opened.push_back("Scan"); };
-    h.ReadRadioCommand = [&] { opened.push_back("Read"); };
-    h.WriteRadioCommand = [&] { opened.push_back("Write"); };
-    h.ShowFrmPassWord = [&] { opened.push_back("PassWord"); };
     FrmMain w;
 
-    for (const char *key : {"N4", "N5", "N11", "N8", "N9", "N14"})
+    for (const char *key : {"N4", "N5", "N11", "N8", "N14", "N2", "N6", "N7", "N10"})
         w.tvTreeView_NodeClick(QLatin1String(key));
-    EXPECT_EQ(opened, (std::vector<std::string>{"Option", "DTMF", "Alert", "CommuBook", "EMG", "TestData"}));
+    EXPECT_EQ(opened, (std::vector<std::string>{"Option", "DTMF", "Alert", "CommuBook", "TestData", "2Tone",
+                                                "5Tone", "Scan"}));
 
     opened.clear();
-    for (const char *item : {"MnuViewSetMode", "MnuViewDTMF", "MnuViewAlert", "MnuCommBook", "MnuEMg",
-                             "mnuTestData", "MnuCHBatch", "mnuProRead", "MnuProWrite", "MnuProPassWord",
-                             "MnuViewRadio"})
+    for (const char *item : {"MnuViewSetMode", "MnuViewDTMF", "MnuViewAlert", "MnuCommBook", "mnuTestData",
+                             "MnuCHBatch", "MnuViewRadio"})
         ItemOf(w, item)->trigger();
-    EXPECT_EQ(opened, (std::vector<std::string>{"Option", "DTMF", "Alert", "CommuBook", "EMG", "TestData", "CHBatch",
-                                                "Read", "Write", "PassWord"}));
+    EXPECT_EQ(opened, (std::vector<std::string>{"Option", "DTMF", "Alert", "CommuBook", "TestData", "CHBatch"}));
     EXPECT_EQ(script->calls.size(), 0);
+}
+
+TEST_F(FrmMainTest, RadioCommandsReachTheLink)
+{
+    State().ComPort = 0; // no port: every transfer stops at the port error
+    FrmMain w;
+    const QString portError = GetLangText(2002);
+    ASSERT_FALSE(portError.isEmpty());
+
+    w.tvTreeView_NodeClick(QStringLiteral("N9"));
+    for (const char *item : {"MnuEMg", "mnuProRead", "MnuProWrite"})
+        ItemOf(w, item)->trigger();
+    for (const char *key : {"TCommRead", "TCommWrite"})
+        w.tbToolBar_ButtonClick(QLatin1String(key));
+    const QStringList texts = Messages();
+    ASSERT_EQ(texts.size(), 6);
+    for (const QString &t : texts)
+        EXPECT_TRUE(t.startsWith(portError)) << t.toStdString();
+
+    script->clear();
+    ItemOf(w, "MnuProPassWord")->trigger();
+    ASSERT_EQ(script->calls.size(), 1);
+    EXPECT_EQ(script->calls[0].kind, QStringLiteral("Modal"));
+    EXPECT_EQ(script->calls[0].title, QStringLiteral("FrmPassWord"));
+}
+
+TEST_F(FrmMainTest, ReadCommandsSaveQuestionRunsTheMainWindowsSave)
+{
+    State().ComPort = 0;
+    FrmMain w;
+    State().RadioData.Pf1KeyFunction = static_cast<uint8_t>(State().SavedRadioData.Pf1KeyFunction + 1);
+    ASSERT_TRUE(State().FileUntitled);
+    script->answer(vbYes); // save first: an untitled set asks for a name
+    ItemOf(w, "mnuProRead")->trigger();
+    QStringList kinds;
+    for (const PromptCall &c : script->calls)
+        kinds << c.kind;
+    EXPECT_EQ(kinds, QStringList({"MsgBox", "Save", "MsgBox"}));
+}
+
+TEST_F(FrmMainTest, IdentifyReplyShowsTheMenusOfItsFlags)
+{
+    FrmMain w;
+    ItemOf(w, "MnuView5Tone")->setVisible(true);
+    State().FeatureFlags.DtmfFlag = 0;
+    CallHook(Hooks().ShowIdentifyMenus);
+    EXPECT_FALSE(ItemOf(w, "MnuView5Tone")->isVisible());
+    EXPECT_FALSE(ItemOf(w, "MnuViewDTMF")->isVisible());
+    State().FeatureFlags.DtmfFlag = 1;
+    CallHook(Hooks().ShowIdentifyMenus);
+    EXPECT_TRUE(ItemOf(w, "MnuViewDTMF")->isVisible());
 }
 
 TEST_F(FrmMainTest, ToolbarButtonsRunTheirMenuCommands)
 {
-    std::vector<std::string> run;
-    Hooks().ReadRadioCommand = [&] { run.push_back("Read"); };
-    Hooks().WriteRadioCommand = [&] { run.push_back("Write"); };
     FrmMain w;
     QStringList buttons;
     for (QAction *a : w.tbToolBar->actions())
@@ -223,13 +282,8 @@ TEST_F(FrmMainTest, ToolbarButtonsRunTheirMenuCommands)
     EXPECT_EQ(buttons, QStringList({"TNewFile", "TOpenFile", "TSaveFile", "|", "TCommRead", "TCommPort",
                                     "TCommWrite", "|", "TAbout"}));
 
-    for (const char *key : {"TCommRead", "TCommPort", "TCommWrite", "TUnknown"})
+    for (const char *key : {"TCommPort", "TUnknown", "TAbout"})
         w.tbToolBar_ButtonClick(QLatin1String(key));
-    EXPECT_EQ(run, (std::vector<std::string>{"Read", "Write"}));
-    ASSERT_EQ(script->calls.size(), 1);
-    EXPECT_EQ(script->calls[0].kind, QStringLiteral("Modal"));
-    EXPECT_EQ(script->calls[0].title, QStringLiteral("FrmComSet"));
-
     ItemOf(w, "TAbout")->trigger();
     ItemOf(w, "MnuSetCom")->trigger();
     ItemOf(w, "MnuHelpAbout")->trigger();
@@ -237,8 +291,8 @@ TEST_F(FrmMainTest, ToolbarButtonsRunTheirMenuCommands)
     QStringList windows;
     for (const PromptCall &c : script->calls)
         windows << c.kind + QLatin1Char(' ') + c.title;
-    EXPECT_EQ(windows, QStringList({"Modal FrmComSet", "Modal frmAbout", "Modal FrmComSet", "Modal frmAbout",
-                                    "Modal FrmModel"}));
+    EXPECT_EQ(windows, QStringList({"Modal FrmComSet", "Modal frmAbout", "Modal frmAbout", "Modal FrmComSet",
+                                    "Modal frmAbout", "Modal FrmModel"}));
 }
 
 TEST_F(FrmMainTest, ToolTipsOfTheToolbarKeepTheStartLanguage)

@@ -5,11 +5,11 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QStatusBar>
-#include <QTableWidget>
 #include <QToolBar>
 #include <QTreeWidget>
 
 #include "data/app_state.h"
+#include "platform/flex_grid.h"
 #include "platform/form_kit.h"
 #include "shell/channel_grids.h"
 #include "shell/frm_main.h"
@@ -30,10 +30,9 @@ protected:
         ASSERT_EQ(w->frameGeometry().width(), 1204);
         ASSERT_EQ(w->centralWidget()->width(), 1200);
         for (int i = 0; i < 3; ++i)
-            grid[i] = qobject_cast<QTableWidget *>(w->Grids()->Grid(i));
+            grid[i] = w->Grids()->Grid(i);
         ASSERT_TRUE(grid[0] && grid[1] && grid[2]);
-        grid[0]->setColumnCount(13);
-        grid[1]->setColumnCount(4);
+        ASSERT_EQ(grid[0]->Cols(), 13);
     }
     void TearDown() override
     {
@@ -42,7 +41,7 @@ protected:
     }
     int ClientHeight() const { return w->centralWidget()->height(); }
     std::unique_ptr<FrmMain> w;
-    QTableWidget *grid[3] = {};
+    FlexGrid *grid[3] = {};
 };
 
 struct ClampCase {
@@ -51,23 +50,23 @@ struct ClampCase {
     int treeWidth;        // px
     int gridLeft;         // px
     int gridWidth[3];     // px
-    int fillerColumn;     // px of column 12 of the channel grid, -1: unchanged
+    int fillerColumn;     // twips of column 12 of the channel grid (whole pixels), -1: unchanged
 };
 
 TEST_F(LayoutTest, SplitterPositionIsClampedAndGridsKeepTheirSmallestWidths)
 {
     const ClampCase cases[] = {
-        // 18000 - 70 = 17930 twips; column 12 takes 17930 - 11438 = 6492 twips.
-        {10, 30, 2, 5, {1195, 1195, 1195}, 433},
-        // 18000 - 2440 = 15560 twips; column 12 takes 4122 twips.
-        {2400, 2400, 160, 163, {1037, 1037, 1037}, 275},
+        // 18000 - 70 = 17930 twips; column 12 takes 17930 - 11438 = 6492 twips (433 px).
+        {10, 30, 2, 5, {1195, 1195, 1195}, 6495},
+        // 18000 - 2440 = 15560 twips; column 12 takes 4122 twips (275 px).
+        {2400, 2400, 160, 163, {1037, 1037, 1037}, 4125},
         // Too close to the right edge: Width - 30; every grid at its smallest width.
         {18050, 18030, 1202, 1205, {763, 138, 122}, -1},
         {18000, 18000, 1200, 1203, {763, 138, 122}, -1},
         // Grid 0 narrower than 11438 twips keeps 11438 and column 12 its last width.
         {9000, 9000, 600, 603, {763, 597, 597}, -1},
     };
-    int lastFiller = grid[0]->columnWidth(12);
+    int lastFiller = grid[0]->ColWidth(12);
     for (const ClampCase &c : cases) {
         float x = c.requested;
         w->SizeControls(x);
@@ -79,16 +78,16 @@ TEST_F(LayoutTest, SplitterPositionIsClampedAndGridsKeepTheirSmallestWidths)
             EXPECT_EQ(grid[i]->width(), c.gridWidth[i]) << c.requested << " grid " << i;
         }
         const int filler = c.fillerColumn < 0 ? lastFiller : c.fillerColumn;
-        EXPECT_EQ(grid[0]->columnWidth(12), filler) << c.requested;
+        EXPECT_EQ(grid[0]->ColWidth(12), filler) << c.requested;
         lastFiller = filler;
     }
 }
 
 TEST_F(LayoutTest, SpareGridsLastColumnTakesTheWidthBeyondItsSmallest)
 {
-    float x = 2400; // grid 1: 15560 - 2070 = 13490 twips
+    float x = 2400; // grid 1: 15560 - 2070 = 13490 twips (899 px)
     w->SizeControls(x);
-    EXPECT_EQ(grid[1]->columnWidth(3), TwipsToPx(13490));
+    EXPECT_EQ(grid[1]->ColWidth(grid[1]->Cols() - 1), 899 * 15);
 }
 
 TEST_F(LayoutTest, ToolbarAndStatusBarDecideTheTreesTopAndHeight)
@@ -180,41 +179,49 @@ TEST_F(LayoutTest, MouseMoveWithoutMouseDownMovesNothing)
 
 TEST_F(LayoutTest, OpenFmEditorFollowsItsCellWhenTheWindowIsResized)
 {
-    grid[2]->setRowCount(5);
-    grid[2]->setColumnCount(2);
-    grid[2]->setCurrentCell(2, 1);
-    auto *text2 = new QLineEdit(w->centralWidget());
-    text2->setObjectName(QStringLiteral("Text2"));
-    text2->show();
-
-    const auto cellTopLeft = [this] {
-        const QRect cell = grid[2]->visualRect(grid[2]->currentIndex());
-        return grid[2]->viewport()->mapTo(w->centralWidget(), cell.topLeft());
+    w->tvTreeView_NodeClick(QStringLiteral("N3"));
+    grid[2]->setRow(3); // entering an FM cell opens its editor
+    auto *text2 = w->centralWidget()->findChild<QWidget *>(QStringLiteral("Text2"));
+    ASSERT_NE(text2, nullptr);
+    ASSERT_FALSE(text2->isHidden());
+    const auto cell = [this] {
+        return QRect(grid[2]->x() + TwipsToPx(grid[2]->CellLeft()), grid[2]->y() + TwipsToPx(grid[2]->CellTop()),
+                     TwipsToPx(grid[2]->CellWidth()), TwipsToPx(grid[2]->CellHeight()));
     };
-    w->resize(1000, 800);
-    QCoreApplication::processEvents();
-    float x = w->SplitterLeft();
-    w->SizeControls(x); // the editor uses the grid's top of the previous layout: lay out twice
-    EXPECT_EQ(text2->pos(), cellTopLeft());
-    EXPECT_EQ(text2->size(), grid[2]->visualRect(grid[2]->currentIndex()).size());
+    const QRect before = text2->geometry();
 
-    float moved = 4000;
-    w->SizeControls(moved);
-    EXPECT_EQ(text2->pos(), cellTopLeft());
+    float x = 4000;
+    w->SizeControls(x);
+    EXPECT_EQ(text2->geometry(), cell());
+    EXPECT_NE(text2->geometry(), before);
+
+    w->resize(1000, 700);
+    QCoreApplication::processEvents();
+    x = w->SplitterLeft();
+    w->SizeControls(x); // the editor goes by the grid's top of the previous layout: lay out twice
+    EXPECT_EQ(text2->geometry(), cell());
 }
 
 TEST_F(LayoutTest, HiddenFmEditorStaysWhereItIs)
 {
-    grid[2]->setRowCount(5);
-    grid[2]->setColumnCount(2);
-    grid[2]->setCurrentCell(2, 1);
-    auto *text2 = new QLineEdit(w->centralWidget());
-    text2->setObjectName(QStringLiteral("Text2"));
+    auto *text2 = w->centralWidget()->findChild<QWidget *>(QStringLiteral("Text2"));
+    ASSERT_NE(text2, nullptr);
     text2->setGeometry(3, 4, 50, 20);
     text2->hide();
     float x = 4000;
     w->SizeControls(x);
     EXPECT_EQ(text2->geometry(), QRect(3, 4, 50, 20));
+}
+
+TEST_F(LayoutTest, OpenChannelEditorIsNotMovedByTheLayout)
+{
+    auto *editor = w->centralWidget()->findChild<QWidget *>(QStringLiteral("TextFreRx"));
+    ASSERT_NE(editor, nullptr);
+    editor->setGeometry(300, 100, 80, 20);
+    editor->show();
+    float x = 4000;
+    w->SizeControls(x);
+    EXPECT_EQ(editor->geometry(), QRect(300, 100, 80, 20));
 }
 
 } // namespace

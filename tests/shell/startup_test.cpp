@@ -280,7 +280,7 @@ TEST_F(StartupTest, ClickOnSplashShowsMainWindowOnceAndTimerDoesNotShowASecond)
     auto *main = FindWindow<FrmMain>(QStringLiteral("frmMain"));
     ASSERT_NE(main, nullptr);
     EXPECT_FALSE(main->isHidden());
-    EXPECT_TRUE(main->MainWindowLoaded);
+    EXPECT_TRUE(main->MainWindowLoaded());
 }
 
 TEST_F(StartupTest, SplashTimerHandsOverWhenStartUpHasEnded)

@@ -158,6 +158,8 @@ void Radio::parse()
         addLog(e);
         junk.clear();
     };
+    // Only a word of seven letters opens the factory mode.
+    const QByteArray factory = factoryWord.size() == 7 ? factoryWord : QByteArray();
     while (!pending_.isEmpty()) {
         const uint8_t tag = ByteAt(pending_, 0);
         int length = -1; // > 0: a whole frame; 0: wait for more bytes; < 0: not a frame start
@@ -165,12 +167,17 @@ void Radio::parse()
         if (StartsWithWord(pending_, ProgramWord())) {
             length = 7;
             kind = QStringLiteral("PROGRAM");
-        } else if (StartsWithWord(pending_, factoryWord) && factoryWord.size() == 7) {
+        } else if (StartsWithWord(pending_, factory)) {
             length = 7;
             kind = QStringLiteral("FACTORY");
         } else if (StartsWithWord(pending_, EndWord())) {
             length = 3;
             kind = QStringLiteral("END");
+        } else if (IsPrefixOfWord(pending_, ProgramWord()) || IsPrefixOfWord(pending_, factory) ||
+                   IsPrefixOfWord(pending_, EndWord())) {
+            // The start of a word, which may begin like a frame tag (a factory word "R..."): wait
+            // for the rest. A request's second byte, an address high byte (below 0x40), is never a letter.
+            length = 0;
         } else if (tag == kIdentify) {
             length = 1;
             kind = QStringLiteral("IDENTIFY");
@@ -182,9 +189,6 @@ void Radio::parse()
             if (length > pending_.size())
                 length = 0;
             kind = QStringLiteral("WRITE");
-        } else if (IsPrefixOfWord(pending_, ProgramWord()) || IsPrefixOfWord(pending_, factoryWord) ||
-                   IsPrefixOfWord(pending_, EndWord())) {
-            length = 0;
         }
         if (length == 0)
             break;

@@ -1,0 +1,291 @@
+// Reads and writes a full radio (every channel, FM-radio channel, 2-tone entry and 5-tone row in
+// use) through the simulated radio on a pseudo-terminal, with the line paced at 9600 baud 8N1 in
+// both directions, and compares each transfer's time with the time its bytes need on the wire:
+// bytes x 10 bits / 9600 baud. The program opens the terminal through its real serial port.
+//
+//   bench_transfer            (prints one line per transfer and the ratio to the bound)
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QSocketNotifier>
+#include <QTextStream>
+#include <QTimer>
+#include <algorithm>
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <deque>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/resource.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include "common/test_env.h"
+#include "data/app_state.h"
+#include "data/channel_record.h"
+#include "data/data_file.h"
+#include "data/lang_text.h"
+#include "data/lang_text.h"
+#include "link/link_commands.h"
+#include "link/memory_image.h"
+#include "link/radio_port.h"
+#include "platform/prompt_script.h"
+#include "platform/serial_port.h"
+#include "radiosim/radio_sim.h"
+
+namespace {
+
+constexpr int kBenchPort = 9;
+constexpr double kByteMs = 10.0 * 1000.0 / 9600.0; // start bit, 8 data bits, stop bit
+constexpr double kSpinMs = 1.5;
+
+// The line between the program and the radio: a pseudo-terminal whose master side passes the
+// bytes on in both directions only once they would have crossed a 9600-baud line, and counts
+// them. A piece is passed on when its last byte is through, which is when the other side can act
+// on it. Timers of whole milliseconds would make every piece up to a millisecond late, so the last
+// stretch before a piece is due is waited out in zero-length timer steps.
+class PacedLine : public QObject {
+public:
+    explicit PacedLine(radiosim::Radio &radio) : radio_(radio)
+    {
+        clock_.start();
+        deliver_.setSingleShot(true);
+        deliver_.setTimerType(Qt::PreciseTimer);
+        connect(&deliver_, &QTimer::timeout, this, &PacedLine::deliver);
+    }
+    ~PacedLine() override
+    {
+        radio_.setOutput({});
+        delete notifier_;
+        if (slave_ >= 0)
+            ::close(slave_);
+        if (master_ >= 0)
+            ::close(master_);
+    }
+
+    bool open(QString *error)
+    {
+        char name[256] = {};
+        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+        if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0 ||
+            ::ptsname_r(master_, name, sizeof name) != 0) {
+            *error = QString::fromLocal8Bit(std::strerror(errno));
+            return false;
+        }
+        path_ = QString::fromLocal8Bit(name);
+        slave_ = ::open(name, O_RDWR | O_NOCTTY); // held open, raw, between the program's opens
+        termios tio{};
+        if (slave_ < 0 || ::tcgetattr(slave_, &tio) != 0) {
+            *error = QString::fromLocal8Bit(std::strerror(errno));
+            return false;
+        }
+        ::cfmakeraw(&tio);
+        ::tcsetattr(slave_, TCSANOW, &tio);
+        ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+        notifier_ = new QSocketNotifier(master_, QSocketNotifier::Read);
+        connect(notifier_, &QSocketNotifier::activated, this, &PacedLine::readMaster);
+        radio_.setOutput([this](const QByteArray &bytes) { send(fromRadio, fromRadioFree_, false, bytes); });
+        return true;
+    }
+    QString path() const { return path_; }
+
+    qint64 toRadio = 0;
+    qint64 fromRadio = 0;
+
+private:
+    struct Piece {
+        double dueMs;
+        bool toRadio;
+        QByteArray bytes;
+    };
+
+    double nowMs() const { return static_cast<double>(clock_.nsecsElapsed()) / 1.0e6; }
+
+    void readMaster()
+    {
+        char buffer[512];
+        ssize_t n;
+        while ((n = ::read(master_, buffer, sizeof buffer)) > 0)
+            send(toRadio, toRadioFree_, true, QByteArray(buffer, static_cast<int>(n)));
+    }
+    // Queues a piece behind what the same direction still carries.
+    void send(qint64 &count, double &lineFree, bool toRadio, const QByteArray &bytes)
+    {
+        count += bytes.size();
+        lineFree = std::max(nowMs(), lineFree) + static_cast<double>(bytes.size()) * kByteMs;
+        pending_.push_back({lineFree, toRadio, bytes});
+        std::stable_sort(pending_.begin(), pending_.end(), [](const Piece &a, const Piece &b) { return a.dueMs < b.dueMs; });
+        schedule();
+    }
+    void schedule()
+    {
+        if (pending_.empty())
+            return;
+        const double wait = pending_.front().dueMs - nowMs();
+        deliver_.start(wait > kSpinMs ? static_cast<int>(wait - kSpinMs) : 0);
+    }
+    void deliver()
+    {
+        // The last stretch is waited out here: a timer can wake a millisecond late.
+        if (!pending_.empty() && pending_.front().dueMs - nowMs() < kSpinMs)
+            while (nowMs() < pending_.front().dueMs) {
+            }
+        while (!pending_.empty() && pending_.front().dueMs <= nowMs()) {
+            const Piece piece = pending_.front();
+            pending_.pop_front();
+            if (piece.toRadio)
+                radio_.receive(piece.bytes);
+            else
+                writeMaster(piece.bytes);
+        }
+        schedule();
+    }
+    void writeMaster(const QByteArray &bytes)
+    {
+        for (qsizetype done = 0; done < bytes.size();) {
+            const ssize_t n = ::write(master_, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+            if (n <= 0)
+                break;
+            done += n;
+        }
+    }
+
+    radiosim::Radio &radio_;
+    int master_ = -1;
+    int slave_ = -1;
+    QString path_;
+    QSocketNotifier *notifier_ = nullptr;
+    QElapsedTimer clock_;
+    QTimer deliver_;
+    double toRadioFree_ = 0;
+    double fromRadioFree_ = 0;
+    std::deque<Piece> pending_;
+};
+
+// CPU time of this process (program, line and radio together), in ms.
+double CpuMs()
+{
+    rusage u{};
+    ::getrusage(RUSAGE_SELF, &u);
+    return (static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000.0) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000.0;
+}
+
+// Records with every table entry in use.
+void FillAllInUse()
+{
+    AppState &st = State();
+    RadioDataRecord &r = st.RadioData;
+    SignallingRecord &sig = r.SignallingRecord;
+    SetDefaults(sig.DtmfBlock);
+    SetDefaults(sig.TwoToneBlock.General);
+    SetDefaults(sig.TwoToneBlock.Entries);
+    SetDefaults(sig.FiveToneBlock);
+    SetDefaults(sig.OptionBlock);
+    SetDefaults(sig.ScanBlock);
+    SetDefaults(sig.AlertBlock);
+    SetDefaults(r.FmChannelTable);
+    SetDefaults(r.CommBook);
+    for (auto &e : sig.TwoToneBlock.Entries) {
+        e = sig.TwoToneBlock.Entries[0];
+    }
+    for (auto &row : sig.FiveToneBlock.CodeRows)
+        row.Empty = 0;
+    for (int i = 0; i < 100; ++i) {
+        r.FmChannelTable[i].Used = 1;
+        r.FmChannelTable[i].Frequency = QByteArray("00880000");
+    }
+    r.ChannelCount = 200;
+    for (int n = 1; n <= 200; ++n) {
+        ChannelRecord c = NewChannelRecord(static_cast<int16_t>(n));
+        c.Used = 1;
+        c.RxFrequency = QByteArray("043000000");
+        c.TxOffset = QByteArray("000000000");
+        st.ChannelList[static_cast<size_t>(n - 1)] = c;
+    }
+}
+
+struct Result {
+    double ms = 0;
+    double cpuMs = 0;
+    qint64 bytes = 0;
+    bool ok = false;
+};
+
+// Runs one command with its confirmation answered and its progress window's own loop.
+Result Run(void (*command)(), PacedLine &line, ScriptedPrompt &script, const QString &doneText)
+{
+    script.clear();
+    script.answer(vbOK);
+    script.onModal([](QDialog *d) {
+        QTimer::singleShot(600000, d, [d] { d->done(QDialog::Rejected); });
+        return ScriptedPrompt::Exec(d);
+    });
+    const qint64 before = line.toRadio + line.fromRadio;
+    const double cpu = CpuMs();
+    QElapsedTimer t;
+    t.start();
+    command();
+    Result r;
+    r.ms = static_cast<double>(t.nsecsElapsed()) / 1.0e6;
+    r.cpuMs = CpuMs() - cpu;
+    r.bytes = line.toRadio + line.fromRadio - before;
+    const auto messages = script.messages();
+    r.ok = !messages.isEmpty() && messages.last().text == doneText;
+    return r;
+}
+
+void Report(QTextStream &out, const char *what, const Result &r)
+{
+    const double bound = static_cast<double>(r.bytes) * kByteMs;
+    out << QStringLiteral("%1: %2 bytes on the wire, bound %3 s, took %4 s = %5 % of the bound (CPU %6 s)%7")
+               .arg(QString::fromLatin1(what))
+               .arg(r.bytes)
+               .arg(bound / 1000.0, 0, 'f', 3)
+               .arg(r.ms / 1000.0, 0, 'f', 3)
+               .arg(r.ms / bound * 100.0, 0, 'f', 1)
+               .arg(r.cpuMs / 1000.0, 0, 'f', 3)
+               .arg(r.ok ? QString() : QStringLiteral("  (FAILED)"))
+        << Qt::endl;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    testenv::TempProgramDir programDir;
+    ScriptedPrompt script;
+
+    radiosim::Radio radio;
+    // The line paces both directions; the radio answers at once.
+    PacedLine line(radio);
+    QString error;
+    if (!line.open(&error)) {
+        out << "cannot make a pseudo-terminal: " << error << Qt::endl;
+        return 2;
+    }
+    qputenv("TORVA_EXTRA_PORTS", QStringLiteral("%1=%2").arg(kBenchPort).arg(line.path()).toLocal8Bit());
+    SystemSerialPort serial;
+    InstallRadioPort(&serial);
+    State().ComPort = kBenchPort;
+
+    FillAllInUse();
+    SnapshotToSaved(); // no unsaved changes: the read asks nothing about saving
+    const Result write = Run(WriteRadioCommand, line, script, GetLangText(2005));
+    const Result read = Run(ReadRadioCommand, line, script, GetLangText(2004));
+    InstallRadioPort(nullptr);
+
+    double load[1] = {0};
+    ::getloadavg(load, 1);
+    out << "9600 baud 8N1, pseudo-terminal " << line.path() << ", load average " << load[0] << Qt::endl;
+    Report(out, "write", write);
+    Report(out, "read ", read);
+    return write.ok && read.ok ? 0 : 1;
+}
