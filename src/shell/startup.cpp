@@ -12,6 +12,7 @@
 #include "data/model_band.h"
 #include "data/version_dispatch.h"
 #include "link/com_port_list.h"
+#include "link/radio_link.h"
 #include "platform/ini_file.h"
 #include "platform/numbers.h"
 #include "platform/program_dir.h"
@@ -144,6 +145,9 @@ void StoreMainPlacement(const WindowPlacement &placement)
 void Main()
 {
     AppState &st = State();
+
+    // A hand-over to another installed version closes the radio's port first.
+    Hooks().CloseCommPort = [] { CloseCommPort(); };
 
     LoadVersionTable();
 

@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 
 #include "data/app_state.h"
+#include "data/hooks.h"
 #include "data/lang_text.h"
 #include "platform/ini_file.h"
 #include "platform/numbers.h"
@@ -130,6 +131,7 @@ TEST_F(StartupTest, SetsTheStartValues)
     EXPECT_EQ(st.CurFileName, QStringLiteral("new.dat"));
     EXPECT_TRUE(st.FileUntitled);
     EXPECT_TRUE(st.HelpFile.isEmpty());
+    EXPECT_TRUE(static_cast<bool>(Hooks().CloseCommPort));
 }
 
 TEST_F(StartupTest, ReadsTheSettingsFile)
