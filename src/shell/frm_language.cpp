@@ -10,6 +10,7 @@
 #include "platform/form_kit.h"
 #include "platform/program_dir.h"
 #include "shell/dialog_buttons.h"
+#include "shell/startup.h"
 
 namespace {
 constexpr int kCaptionGap = 100; // twips between a caption label and its control
@@ -50,8 +51,7 @@ void FrmLanguage::CommandOK_Click()
     AppState &st = State();
     SetLanguage(Combo1->ListIndex() + 1);
     if (st.HelpAvailable != 0)
-        st.HelpFile = ProgramPath(st.LanguageIndex == LangChinese ? QStringLiteral("TORVA_6YC.chm")
-                                                                  : QStringLiteral("TORVA_6YE.chm"));
+        st.HelpFile = ProgramPath(HelpFileName(st.LanguageIndex));
     CallHook(Hooks().Form_ReLoad);
     accept();
 }

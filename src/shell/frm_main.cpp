@@ -499,9 +499,7 @@ void FrmMain::MnuViewStatusBar_Click()
 
 void FrmMain::MnuHelpContent_Click()
 {
-    const QString file = State().LanguageIndex == LangChinese ? QStringLiteral("TORVA_6YC.chm")
-                                                               : QStringLiteral("TORVA_6YE.chm");
-    QDesktopServices::openUrl(QUrl::fromLocalFile(ProgramPath(file)));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(ProgramPath(HelpFileName(State().LanguageIndex))));
 }
 
 void FrmMain::MnuHelpAbout_Click()

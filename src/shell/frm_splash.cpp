@@ -20,7 +20,7 @@ constexpr int kSplashMs = 2000;
 } // namespace
 
 FrmSplash::FrmSplash(QWidget *parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(TwipsToPx(kLogoWidth), TwipsToPx(kLogoHeight));

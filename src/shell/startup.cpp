@@ -40,6 +40,11 @@ double PlacementValue(const QSettings &store, const QString &key, double def)
 
 void ResetGridEditState() { State().CurEditCol = 0; }
 
+QString HelpFileName(int languageIndex)
+{
+    return languageIndex == LangChinese ? QStringLiteral("TORVA_6YC.chm") : QStringLiteral("TORVA_6YE.chm");
+}
+
 int LanguageForLocaleName(const QString &localeName)
 {
     // "zh_CN.UTF-8@modifier": the language and territory part decides.
@@ -210,8 +215,7 @@ void Main()
     CallHook(Hooks().DetectFactoryTestMode);
 
     if (st.HelpAvailable != 0)
-        st.HelpFile = ProgramPath(st.LanguageIndex == LangChinese ? QStringLiteral("TORVA_6YC.chm")
-                                                                  : QStringLiteral("TORVA_6YE.chm"));
+        st.HelpFile = ProgramPath(HelpFileName(st.LanguageIndex));
 
     CallHook(Hooks().LoadBatchFunFlags);
 

@@ -23,6 +23,9 @@ void Main();
 // The channel grid's edit column back to 0.
 void ResetGridEditState();
 
+// The help file of a language: "TORVA_6YC.chm" for Chinese, "TORVA_6YE.chm" for any other.
+QString HelpFileName(int languageIndex);
+
 // The language of a locale name such as "zh_CN.UTF-8": LangChinese for Chinese of mainland China
 // only, LangEnglish for every other name (also "zh_TW", "zh_HK", "C" and "").
 int LanguageForLocaleName(const QString &localeName);

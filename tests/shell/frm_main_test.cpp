@@ -346,6 +346,21 @@ TEST_F(FrmMainTest, LanguageChangeRebuildsCaptionsTreeAndFilter)
     EXPECT_EQ(Node(w, "N4")->text(0), QStringLiteral("可选功能"));
 }
 
+TEST_F(FrmMainTest, LanguageChoiceMovesTheHelpFileOnlyWhileHelpIsAvailable)
+{
+    FrmLanguage withoutHelp;
+    withoutHelp.Combo1->setListIndex(1);
+    withoutHelp.CommandOK->click();
+    EXPECT_TRUE(State().HelpFile.isEmpty());
+
+    State().HelpAvailable = 1;
+    FrmLanguage withHelp;
+    withHelp.Combo1->setListIndex(0);
+    withHelp.CommandOK->click();
+    EXPECT_TRUE(State().HelpFile.endsWith(QStringLiteral("/TORVA_6YE.chm")));
+    EXPECT_EQ(State().LanguageIndex, LangEnglish);
+}
+
 TEST_F(FrmMainTest, LanguageWindowCancelChangesNothing)
 {
     FrmMain w;

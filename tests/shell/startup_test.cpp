@@ -2,6 +2,7 @@
 // window placement, and the splash's hand-over to the main window.
 
 #include <QAction>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPointer>
@@ -217,6 +218,17 @@ TEST_F(StartupTest, MissingFeatureFlagsFileIsCreatedEmptyAndHoldsOneRecordAfterS
     State().FeatureFlags = FeatureFlagsRecord{-1, 0x0102, 1, 2};
     main->close();
     EXPECT_EQ(testenv::ReadAll(SettingFile()), QByteArray::fromHex("FFFF" "0201" "0100" "0200"));
+}
+
+TEST_F(StartupTest, ShutdownUnloadsEveryOtherWindow)
+{
+    FrmMain *main = StartToMainWindow();
+    ASSERT_NE(main, nullptr);
+    auto *other = new QDialog;
+    other->setObjectName(QStringLiteral("Other"));
+    other->show();
+    main->close();
+    EXPECT_TRUE(other->isHidden());
 }
 
 TEST_F(StartupTest, StoredDtmfFlagIsIgnoredAndOthersAreTaken)
