@@ -86,6 +86,15 @@ struct AppState {
     // Factory test mode.
     bool TestModeFlag = false;
 
+    // Start-up and main window: start-up switches, the settings of "mysetup.ini", the language
+    // file chosen at start-up and the help file.
+    int16_t SkipInitTemplate = 0; // nonzero: a new data set skips its Init template
+    int16_t InitDataMode = 0;     // nonzero only while the Initialise command runs
+    int16_t FirstRunFlag = 0;     // "IsFirstRun"
+    int16_t FactoryFreqFlag = 0;  // "FactoryFres": a new data set keeps every template channel
+    QString LanguageFileName = QStringLiteral("english.ini");
+    QString HelpFile;             // assigned only while HelpAvailable is nonzero
+
     // Band limits in MHz (element 0 the UHF band, 1 the VHF band), those of band plan 0 until
     // start-up or a band-plan change sets them; the transmit limits equal the receive ones.
     // FmBandLow/FmBandHigh: the FM broadcast band.
@@ -112,12 +121,6 @@ struct AppState {
     QStringList SoftVersionList;
     QList<VersionPair> VersionPairTable;
 
-    // STAND-IN (data files) until their owners land (start-up, factory test mode): the flags that a
-    // new data set resets or reads, and the factory test data. On merge keep the owners'
-    // declarations and drop these.
-    int16_t SkipInitTemplate = 0; // nonzero: a new data set skips its Init template
-    int16_t FactoryFreqFlag = 0;  // nonzero: a new data set keeps every channel of its template
-    int16_t InitDataMode = 0;     // nonzero only while the initialisation command runs
     std::array<uint8_t, 16> CurTestData{};
     std::array<uint8_t, 16> SavedTestData{};
 

@@ -1,12 +1,12 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "shell/startup.h"
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("TORVA_6Y"));
-    window.resize(800, 600);
-    window.show();
+    // Start-up shows the splash window, which hands over to the main window; the program ends
+    // when the main window has unloaded and no window is left.
+    Main();
     return app.exec();
 }
