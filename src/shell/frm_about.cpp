@@ -54,9 +54,9 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     lblDisclaimer = NewLabel(this, "lblDisclaimer", 255, 2625, 3870, 1095);
 
     // The buttons' captions are keys in their tags.
-    cmdOK = NewCommandButton(this, "cmdOK", 4245, 2625, true);
+    cmdOK = NewCommandButton(this, "cmdOK", 4200, 2625, true, 1365);
     cmdOK->setProperty("Tag", QStringLiteral("101"));
-    cmdSysInfo = NewCommandButton(this, "cmdSysInfo", 4245, 3075);
+    cmdSysInfo = NewCommandButton(this, "cmdSysInfo", 4200, 3075, false, 1365);
     cmdSysInfo->setProperty("Tag", QStringLiteral("1036"));
     connect(cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &FrmAbout::cmdSysInfo_Click);

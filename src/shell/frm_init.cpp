@@ -13,12 +13,12 @@
 FrmInit::FrmInit(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmInit"));
-    setFixedSize(TwipsToPx(4500), TwipsToPx(1800));
+    setFixedSize(TwipsToPx(5700), TwipsToPx(1800));
     Check1 = new QCheckBox(this);
     Check1->setObjectName(QStringLiteral("Check1"));
-    SetGeometryTwips(Check1, 360, 360, 3800, 315);
-    CommandOK = NewCommandButton(this, "CommandOK", 720, 1080, true);
-    CommandCancel = NewCommandButton(this, "CommandCancel", 2520, 1080);
+    SetGeometryTwips(Check1, 360, 360, 5100, 315);
+    CommandOK = NewCommandButton(this, "CommandOK", 1020, 1080, true);
+    CommandCancel = NewCommandButton(this, "CommandCancel", 3480, 1080);
     connect(CommandOK, &QPushButton::clicked, this, &FrmInit::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &FrmInit::CommandCancel_Click);
     Form_Load();
