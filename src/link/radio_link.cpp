@@ -1,5 +1,7 @@
 #include "link/radio_link.h"
 
+#include <QCoreApplication>
+
 #include "data/app_state.h"
 #include "data/data_file.h"
 #include "data/hooks.h"
@@ -70,6 +72,13 @@ RadioLink::RadioLink()
     setUp(CommandTimer, kCommandTimerMs, &RadioLink::CommandTimer_Timer);
     setUp(ReadyTimer, kReadyTimerMs, &RadioLink::ReadyTimer_Timer);
     setUp(EndTimer, kEndTimerMs, &RadioLink::EndTimer_Timer);
+    // A transfer still running when the program ends (an information read) leaves no timer or
+    // open port behind the application object.
+    if (QCoreApplication *app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, [] {
+            StopLinkTimers();
+            CloseCommPort();
+        });
 }
 
 RadioLink &Link()

@@ -54,8 +54,8 @@ int PortNumberOfDevice(const QString &devicePath)
 QList<SerialPortEntry> ExtraSerialPorts()
 {
     QList<SerialPortEntry> extras;
-    const QString spec = qEnvironmentVariable("TORVA_EXTRA_PORTS");
-    const auto items = spec.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    const QString extra = qEnvironmentVariable("TORVA_EXTRA_PORTS");
+    const auto items = extra.split(QLatin1Char(','), Qt::SkipEmptyParts);
     static const QRegularExpression number(QStringLiteral("^[0-9]{1,3}$"));
     for (const QString &item : items) {
         const int eq = item.indexOf(QLatin1Char('='));

@@ -72,10 +72,12 @@ int VbShiftState(Qt::KeyboardModifiers modifiers)
 int VbKeyAscii(const QKeyEvent *event)
 {
     const int key = event->key();
+    const Qt::KeyboardModifiers mods = event->modifiers();
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        // Ctrl+Enter types a line feed, not a carriage return: it is no Enter for the handlers.
+        return (mods & Qt::ControlModifier) && !(mods & Qt::AltModifier) ? 10 : 13;
     case Qt::Key_Backspace:
         return 8;
     case Qt::Key_Escape:
@@ -85,7 +87,6 @@ int VbKeyAscii(const QKeyEvent *event)
     default:
         break;
     }
-    const Qt::KeyboardModifiers mods = event->modifiers();
     if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)) {
         // Ctrl+letter gives the control character, whatever the platform put into text().
         if (key >= Qt::Key_A && key <= Qt::Key_Z)

@@ -2,7 +2,7 @@
 // Key codes, shift states and character codes as the program's key handlers expect them: the
 // KeyDown code of a key (Windows virtual-key numbers: 13 Enter, 37..40 the arrows, 65..90 the
 // letters whatever the Caps Lock state), the Shift argument (1 Shift, 2 Ctrl, 4 Alt, added) and
-// the KeyPress character code (13 for Enter, 8 Backspace, 27 Escape, 1..26 for Ctrl+A..Ctrl+Z,
+// the KeyPress character code (13 for Enter, 10 for Ctrl+Enter, 8 Backspace, 27 Escape, 1..26 for Ctrl+A..Ctrl+Z,
 // otherwise the character's code, above 127 for characters beyond ASCII).
 
 #include <Qt>

@@ -538,6 +538,76 @@ TEST_F(DataFileTest, UnsavedChangesLookOnlyAtWhatCounts)
              sig(s).DtmfBlock.PttIdBegin.Code.assign("1");
          },
          false},
+        // Each length-bounded code is compared as text only up to its own top length.
+        {"DTMF remote code of length 14, last digit",
+         [&](AppState &s) {
+             sig(s).DtmfBlock.RemoteStun = {FixStr<14>::fromBytes("12345678901234"), 14};
+             s.SavedRadioData.SignallingRecord.DtmfBlock.RemoteStun = {FixStr<14>::fromBytes("12345678901235"), 14};
+         },
+         true},
+        {"DTMF remote code of length 15",
+         [&](AppState &s) {
+             sig(s).DtmfBlock.RemoteStun = {FixStr<14>::fromBytes("1"), 15};
+             s.SavedRadioData.SignallingRecord.DtmfBlock.RemoteStun = {FixStr<14>::fromBytes("2"), 15};
+         },
+         false},
+        {"5-tone own ID of length 5, last digit",
+         [&](AppState &s) {
+             for (FiveToneBlock *b : {&sig(s).FiveToneBlock, &s.SavedRadioData.SignallingRecord.FiveToneBlock})
+                 b->OwnIdLength = 5;
+             sig(s).FiveToneBlock.OwnId.assign("12345");
+             s.SavedRadioData.SignallingRecord.FiveToneBlock.OwnId.assign("12346");
+         },
+         true},
+        {"5-tone own ID of length 6",
+         [&](AppState &s) {
+             for (FiveToneBlock *b : {&sig(s).FiveToneBlock, &s.SavedRadioData.SignallingRecord.FiveToneBlock})
+                 b->OwnIdLength = 6;
+             sig(s).FiveToneBlock.OwnId.assign("123456");
+         },
+         false},
+        {"5-tone PTT-ID code of length 22, last digit",
+         [&](AppState &s) {
+             for (FiveToneBlock *b : {&sig(s).FiveToneBlock, &s.SavedRadioData.SignallingRecord.FiveToneBlock}) {
+                 b->PttIdBegin.CodeLength = 22;
+                 b->PttIdBegin.Code.assign("1234567890123456789012");
+             }
+             sig(s).FiveToneBlock.PttIdBegin.Code.assign("1234567890123456789013");
+         },
+         true},
+        {"5-tone PTT-ID code of length 23",
+         [&](AppState &s) {
+             for (FiveToneBlock *b : {&sig(s).FiveToneBlock, &s.SavedRadioData.SignallingRecord.FiveToneBlock})
+                 b->PttIdBegin.CodeLength = 23;
+             sig(s).FiveToneBlock.PttIdBegin.Code.assign("1");
+         },
+         false},
+        {"5-tone row code of length 40, last digit",
+         [&](AppState &s) {
+             const QByteArray code(40, '7');
+             for (FiveToneBlock *b : {&sig(s).FiveToneBlock, &s.SavedRadioData.SignallingRecord.FiveToneBlock}) {
+                 b->CodeRows[0].CodeLength = 40;
+                 b->CodeRows[0].Code.assign(code);
+             }
+             sig(s).FiveToneBlock.CodeRows[0].Code.assign(code.left(39) + "8");
+         },
+         true},
+        {"decode code of length 12, last digit",
+         [&](AppState &s) {
+             for (FiveToneBlock *b : {&sig(s).FiveToneBlock, &s.SavedRadioData.SignallingRecord.FiveToneBlock}) {
+                 b->InfoCodes[1].CodeLength = 12;
+                 b->InfoCodes[1].Code.assign("123456789012");
+             }
+             sig(s).FiveToneBlock.InfoCodes[1].Code.assign("123456789013");
+         },
+         true},
+        {"decode code of length 13",
+         [&](AppState &s) {
+             for (FiveToneBlock *b : {&sig(s).FiveToneBlock, &s.SavedRadioData.SignallingRecord.FiveToneBlock})
+                 b->InfoCodes[1].CodeLength = 13;
+             sig(s).FiveToneBlock.InfoCodes[1].Code.assign("9");
+         },
+         false},
         {"2-tone tone A", [&](AppState &s) { sig(s).TwoToneBlock.General.ToneA = 1; }, false},
         {"2-tone decode format", [&](AppState &s) { sig(s).TwoToneBlock.General.DecodeFormat = 1; }, true},
         {"2-tone entry tone and name",

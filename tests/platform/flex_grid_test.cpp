@@ -234,10 +234,13 @@ TEST(FlexGridTest, KeysRaiseKeyDownAndKeyPressThenArrowsMoveAndFixedCellsAreNeve
     QTest::keyClick(&grid, Qt::Key_A, Qt::NoModifier);
     QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);
     QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    // Ctrl+Enter types a line feed (10), not Enter's 13.
+    QTest::keyClick(&grid, Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(log.events,
               QStringList({S("KeyDown(13,0)"), S("KeyPress(13)"), S("KeyDown(65,0)"), S("KeyPress(97)"), S("KeyDown(17,2)"),
                            S("KeyDown(67,2)"), S("KeyPress(3)"), S("KeyDown(16,1)"), S("KeyDown(17,3)"),
-                           S("KeyDown(67,3)"), S("KeyPress(3)")}));
+                           S("KeyDown(67,3)"), S("KeyPress(3)"), S("KeyDown(17,2)"), S("KeyDown(13,2)"),
+                           S("KeyPress(10)")}));
     // Typing neither moves the current cell nor changes a text.
     EXPECT_EQ(grid.Row(), 1);
     EXPECT_EQ(grid.Col(), 1);

@@ -426,6 +426,9 @@ TEST_F(EditTest, EnterOnTheGridOpensTheCurrentCellsEditor)
     Click(0, 2, 3);
     Type(S("a"));
     EXPECT_EQ(OpenEditor(window.get()), QString());
+    // Ctrl+Enter is a line feed, not Enter: it opens nothing either.
+    Press(Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(OpenEditor(window.get()), QString());
 }
 
 TEST_F(EditTest, FrequencyEditorsTakeDigitsAndPointsOnlyNineAtMost)
