@@ -8,24 +8,18 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QSocketNotifier>
 #include <QTextStream>
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <deque>
 #include <functional>
 #include <memory>
-#include <fcntl.h>
 #include <stdlib.h>
 #include <sys/resource.h>
-#include <termios.h>
-#include <unistd.h>
 
 #include "common/test_env.h"
 #include "data/app_state.h"
@@ -37,6 +31,7 @@
 #include "link/radio_port.h"
 #include "platform/prompt_script.h"
 #include "platform/serial_port.h"
+#include "radiosim/pty_server.h"
 #include "radiosim/radio_sim.h"
 
 namespace {
@@ -45,55 +40,30 @@ constexpr int kBenchPort = 9;
 constexpr double kByteMs = 10.0 * 1000.0 / 9600.0; // start bit, 8 data bits, stop bit
 constexpr double kSpinMs = 1.5;
 
-// The line between the program and the radio: a pseudo-terminal whose master side passes the
-// bytes on in both directions only once they would have crossed a 9600-baud line, and counts
-// them. A piece is passed on when its last byte is through, which is when the other side can act
-// on it. Timers of whole milliseconds would make every piece up to a millisecond late, so the last
-// stretch before a piece is due is waited out in a busy loop.
+// The line between the program and the radio: the simulated radio's pseudo-terminal, with the
+// bytes passed on in both directions only once they would have crossed a 9600-baud line, and
+// counted. A piece is passed on when its last byte is through, which is when the other side can
+// act on it. Timers of whole milliseconds would make every piece up to a millisecond late, so the
+// last stretch before a piece is due is waited out in a busy loop.
 class PacedLine : public QObject {
 public:
-    explicit PacedLine(radiosim::Radio &radio) : radio_(radio)
+    explicit PacedLine(radiosim::Radio &radio) : radio_(radio), server_(radio)
     {
         clock_.start();
         deliver_.setSingleShot(true);
         deliver_.setTimerType(Qt::PreciseTimer);
         connect(&deliver_, &QTimer::timeout, this, &PacedLine::deliver);
     }
-    ~PacedLine() override
-    {
-        radio_.setOutput({});
-        delete notifier_;
-        if (slave_ >= 0)
-            ::close(slave_);
-        if (master_ >= 0)
-            ::close(master_);
-    }
 
     bool open(QString *error)
     {
-        char name[256] = {};
-        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-        if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0 ||
-            ::ptsname_r(master_, name, sizeof name) != 0) {
-            *error = QString::fromLocal8Bit(std::strerror(errno));
+        if (!server_.start(error))
             return false;
-        }
-        path_ = QString::fromLocal8Bit(name);
-        slave_ = ::open(name, O_RDWR | O_NOCTTY); // held open, raw, between the program's opens
-        termios tio{};
-        if (slave_ < 0 || ::tcgetattr(slave_, &tio) != 0) {
-            *error = QString::fromLocal8Bit(std::strerror(errno));
-            return false;
-        }
-        ::cfmakeraw(&tio);
-        ::tcsetattr(slave_, TCSANOW, &tio);
-        ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
-        notifier_ = new QSocketNotifier(master_, QSocketNotifier::Read);
-        connect(notifier_, &QSocketNotifier::activated, this, &PacedLine::readMaster);
+        server_.setReceiver([this](const QByteArray &bytes) { send(toRadio, toRadioFree_, true, bytes); });
         radio_.setOutput([this](const QByteArray &bytes) { send(fromRadio, fromRadioFree_, false, bytes); });
         return true;
     }
-    QString path() const { return path_; }
+    QString path() const { return server_.slavePath(); }
 
     std::atomic<qint64> toRadio = 0;   // counted on the line's thread,
     std::atomic<qint64> fromRadio = 0; // read by the program's between transfers
@@ -107,14 +77,6 @@ private:
 
     double nowMs() const { return static_cast<double>(clock_.nsecsElapsed()) / 1.0e6; }
 
-    void readMaster()
-    {
-        char buffer[512];
-        ssize_t n;
-        while ((n = ::read(master_, buffer, sizeof buffer)) > 0) {
-            send(toRadio, toRadioFree_, true, QByteArray(buffer, static_cast<int>(n)));
-        }
-    }
     // Queues a piece behind what the same direction still carries.
     void send(std::atomic<qint64> &count, double &lineFree, bool toRadio, const QByteArray &bytes)
     {
@@ -143,25 +105,13 @@ private:
             if (piece.toRadio)
                 radio_.receive(piece.bytes);
             else
-                writeMaster(piece.bytes);
+                server_.writeMaster(piece.bytes);
         }
         schedule();
     }
-    void writeMaster(const QByteArray &bytes)
-    {
-        for (qsizetype done = 0; done < bytes.size();) {
-            const ssize_t n = ::write(master_, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-            if (n <= 0)
-                break;
-            done += n;
-        }
-    }
 
     radiosim::Radio &radio_;
-    int master_ = -1;
-    int slave_ = -1;
-    QString path_;
-    QSocketNotifier *notifier_ = nullptr;
+    radiosim::PtyServer server_; // the radio outlives the line
     QElapsedTimer clock_;
     QTimer deliver_;
     double toRadioFree_ = 0;

@@ -90,6 +90,24 @@ TEST(PtyServer, KeepsServingAfterAClientHasClosed)
     EXPECT_EQ(second.receive(1), QByteArray(1, '\x06'));
 }
 
+// A line set between the terminal and the radio gets the program's bytes instead of the radio,
+// and what it passes on reaches the program.
+TEST(PtyServer, AReceiverTakesTheProgramsBytesInsteadOfTheRadio)
+{
+    radiosim::Radio radio;
+    radiosim::PtyServer server(radio);
+    ASSERT_TRUE(server.start());
+    QByteArray taken;
+    server.setReceiver([&](const QByteArray &bytes) { taken += bytes; });
+    RawClient client(server.slavePath());
+    client.send("PROGRAM");
+    ASSERT_TRUE(WaitUntil([&] { return taken == "PROGRAM"; }, 3000));
+    EXPECT_TRUE(radio.log().isEmpty());
+    EXPECT_TRUE(client.receive(1, 100).isEmpty());
+    server.writeMaster("YK\x06");
+    EXPECT_EQ(client.receive(3), QByteArray("YK\x06"));
+}
+
 #ifdef RADIOSIM_CLI
 TEST(RadiosimProgram, PrintsItsDeviceAndServesWithFaultsAndSavesTheMemory)
 {

@@ -92,7 +92,11 @@ void PtyServer::readMaster()
             continue;
         break; // EAGAIN: all read; EIO cannot happen while the slave is held open
     }
-    if (!got.isEmpty())
+    if (got.isEmpty())
+        return;
+    if (receiver_)
+        receiver_(got);
+    else
         radio_.receive(got);
 }
 
