@@ -154,6 +154,22 @@ struct AppState {
     FeatureFlagsRecord FeatureFlags{};
     AutoDetectStateRecord AutoDetectState{};
     std::shared_ptr<RadioLink> LinkEngine;
+
+    // Editors: the single-channel dialog's record, the batch editor's item flags and the page it
+    // showed last (kept for the whole run, not in the window), the option editor's and the
+    // communication-book editor's edit copies, and the signalling copy the tone editors change.
+    ChannelRecord EditChannelBuffer{};
+    std::array<uint8_t, 20> BatchFunFlags{};
+    bool ItemPageShown = false;
+    OptionBlock OptionEditCopy{};
+    CommBook CommBookEditCopy{};
+    SignallingRecord SignallingEditCopy{};
+
+    // Printing: the sections chosen, whether a print-out finished, and the next row's place on
+    // the page.
+    std::array<int16_t, 10> PrintItemFlags{};
+    int16_t PrintDone = 0;
+    int32_t RowY = 0;
 };
 
 AppState &State();

@@ -12,6 +12,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "data/fix_str.h"
+
 // Which receive band of the band plan a frequency lies in.
 enum FreBand : int { BandNone = 0, BandUhf = 1, BandVhf = 2 };
 
@@ -92,3 +94,18 @@ bool ReadUnits(const QString &text, int decimals, int64_t &units);
 // Whole units of 10^-decimals as fixed-point text with at least minIntDigits integer digits
 // (FormatUnits(500000, 5, 1) is "5.00000", as the pattern "#0.00000" writes it).
 QString FormatUnits(int64_t units, int decimals, int minIntDigits);
+
+// A record's text field as the windows show and edit it: cut with TrimFixStr, byte for byte.
+template <std::size_t N>
+QString ShownText(const FixStr<N> &field)
+{
+    return QString::fromLatin1(TrimFixStr(field.toByteArray()));
+}
+
+// Stores an edited text into a record's text field byte for byte (Latin-1), cut to the field's
+// length or padded on the right with pad.
+template <std::size_t N>
+void StoreText(FixStr<N> &field, const QString &text, char pad = ' ')
+{
+    field.assign(text.toLatin1(), pad);
+}

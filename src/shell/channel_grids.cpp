@@ -7,6 +7,7 @@
 
 #include "data/app_state.h"
 #include "data/channel_table.h"
+#include "data/tone_tables.h"
 #include "data/code_text.h"
 #include "data/defaults.h"
 #include "data/hooks.h"
@@ -40,29 +41,13 @@ const QColor kHeaderTextColor(0, 0, 155);
 const QColor kLabelTextColor(0, 0, 255);
 const QColor kEvenRowColor(250, 250, 240);
 
-const std::array<const char *, 51> kCtcssTones{
-    "62.5",  "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",  "91.5",
-    "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0", "127.3", "131.8",
-    "136.5", "141.3", "146.2", "151.4", "156.7", "159.8", "162.2", "165.5", "167.9", "171.3", "173.8",
-    "177.3", "179.9", "183.5", "186.2", "189.9", "192.8", "196.6", "199.5", "203.5", "206.5", "210.7",
-    "218.1", "225.7", "229.1", "233.6", "241.8", "250.3", "254.1"};
-
-const std::array<const char *, 9> kStepTexts{"2.5K", "5K", "6.25K", "10K", "12.5K", "20K", "25K", "30K", "50K"};
-
 QString S(const char *text) { return QString::fromLatin1(text); }
-
-// The displayed form of a fixed-length text field: cut as the record's texts are, byte for byte.
-template <std::size_t N>
-QString FieldText(const FixStr<N> &field)
-{
-    return QString::fromLatin1(TrimFixStr(field.toByteArray()));
-}
 
 void FillTones(ComboBox *combo)
 {
     combo->Clear();
-    for (const char *tone : kCtcssTones)
-        combo->AddItem(S(tone));
+    for (int i = 0; i < kCtcssToneCount; ++i)
+        combo->AddItem(CtcssToneText(i));
 }
 
 } // namespace
@@ -220,8 +205,8 @@ void ChannelGrids::FillHiddenLists()
 {
     FillTones(ComboCTCSS);
     ComboDCS->Clear();
-    for (int code = 0; code < 512; ++code)
-        ComboDCS->AddItem(OctPadded(code, 3) + QLatin1Char('N'));
+    for (int code = 0; code < kDcsCodeCount; ++code)
+        ComboDCS->AddItem(DcsCodeText(code));
     ComboDTMF->Clear();
     for (const char *item : {"C0", "C1", "C2", "C3", "C4", "C5", "C6", "CP"})
         ComboDTMF->AddItem(S(item));
@@ -315,8 +300,8 @@ void ChannelGrids::LoadShowList()
         channels->setTextMatrix(0, c, headers[c]);
 
     Combo1->Clear();
-    for (const char *step : kStepTexts)
-        Combo1->AddItem(S(step));
+    for (int i = 0; i < kStepCount; ++i)
+        Combo1->AddItem(StepText(i));
     Text1->hide();
     Text2->hide();
     Combo1->hide();
@@ -406,7 +391,7 @@ void ChannelGrids::DrawChannelRow(int row, const ChannelRecord &c, const RowText
     }
     grid->setTextMatrix(row, ColTx, tx);
 
-    grid->setTextMatrix(row, ColName, FieldText(c.Name));
+    grid->setTextMatrix(row, ColName, ShownText(c.Name));
     grid->setTextMatrix(row, ColStep, Combo1->List(c.StepIndex));
     grid->setTextMatrix(row, ColWN, c.Bandwidth == 0 ? S("25K") : S("12.5K"));
     const int relation = c.SignalRelation == 1 ? 1 : 0;

@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "common/test_env.h"
+#include "data/hooks.h"
+#include "editors/editor_hooks.h"
+#include "print/print_hooks.h"
+
+namespace {
+
+using HookSet = std::function<bool()>;
+
+// Every hook that a built editor or the print-out fills, by name.
+const std::vector<std::pair<const char *, HookSet>> &BuiltHooks()
+{
+    static const std::vector<std::pair<const char *, HookSet>> hooks{
+        // One line per hook: {"ShowFrmOption", [] { return bool(Hooks().ShowFrmOption); }},
+    };
+    return hooks;
+}
+
+class EditorHooksTest : public testenv::AppTest {};
+
+// main() registers the editors and the print-out before start-up runs; the same calls fill every
+// hook that a built window provides.
+TEST_F(EditorHooksTest, RegistrationFillsEveryBuiltHook)
+{
+    for (const auto &[name, isSet] : BuiltHooks())
+        EXPECT_FALSE(isSet()) << name << " is set before registration";
+    RegisterEditorHooks();
+    RegisterPrintHooks();
+    for (const auto &[name, isSet] : BuiltHooks())
+        EXPECT_TRUE(isSet()) << name;
+}
+
+} // namespace
