@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -77,6 +78,12 @@ QString QtPrompt::GetSaveFileName(QWidget *parent, const QString &title, const Q
 bool QtPrompt::PrintDialog(QPrinter *printer, QWidget *parent)
 {
     QPrintDialog dialog(printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPrompt::PrinterSetupDialog(QPrinter *printer, QWidget *parent)
+{
+    QPageSetupDialog dialog(printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -52,6 +52,8 @@ public:
 
     // The print dialog: true when the user chose to print.
     virtual bool PrintDialog(QPrinter *printer, QWidget *parent) = 0;
+    // The printer set-up dialog (printer and paper, no print range): true unless cancelled.
+    virtual bool PrinterSetupDialog(QPrinter *printer, QWidget *parent) = 0;
 
     // Shows a window modally and returns its result code (QDialog::Accepted / Rejected or done()'s value).
     virtual int ShowModal(QDialog *dialog) = 0;
@@ -71,5 +73,6 @@ public:
     QString GetSaveFileName(QWidget *parent, const QString &title, const QString &dir,
                             const QString &filter) override;
     bool PrintDialog(QPrinter *printer, QWidget *parent) override;
+    bool PrinterSetupDialog(QPrinter *printer, QWidget *parent) override;
     int ShowModal(QDialog *dialog) override;
 };

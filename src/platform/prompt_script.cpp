@@ -1,5 +1,7 @@
 #include "platform/prompt_script.h"
 
+#include <QPrinter>
+
 #include <QDialog>
 
 namespace {
@@ -100,20 +102,36 @@ QString ScriptedPrompt::GetSaveFileName(QWidget *, const QString &title, const Q
     return call.file;
 }
 
-bool ScriptedPrompt::PrintDialog(QPrinter *, QWidget *)
+bool ScriptedPrompt::AnswerPrinter(const QString &kind, QPrinter *printer)
 {
     PromptCall call;
-    call.kind = QStringLiteral("Print");
+    call.kind = kind;
     bool ok = false;
     if (printAnswers.empty()) {
         call.unscripted = true;
     } else {
         ok = printAnswers.front();
         printAnswers.pop_front();
+        if (ok && !printFiles.empty() && printer) {
+            call.file = printFiles.front();
+            printFiles.pop_front();
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(call.file);
+        }
     }
     call.answer = ok ? 1 : 0;
     calls.append(call);
     return ok;
+}
+
+bool ScriptedPrompt::PrintDialog(QPrinter *printer, QWidget *)
+{
+    return AnswerPrinter(QStringLiteral("Print"), printer);
+}
+
+bool ScriptedPrompt::PrinterSetupDialog(QPrinter *printer, QWidget *)
+{
+    return AnswerPrinter(QStringLiteral("PrintSetup"), printer);
 }
 
 int ScriptedPrompt::ShowModal(QDialog *dialog)

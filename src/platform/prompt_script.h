@@ -12,7 +12,7 @@
 #include "platform/prompt.h"
 
 struct PromptCall {
-    QString kind;   // "MsgBox", "Open", "Save", "Print", "Modal"
+    QString kind;   // "MsgBox", "Open", "Save", "Print", "PrintSetup", "Modal"
     QString title;  // the caption shown (kProgramTitle when none was given); the window's objectName for "Modal"
     QString text;   // message text; the dialog title for file dialogs
     int style = 0;  // buttons + icon of a message box
@@ -32,7 +32,14 @@ public:
 
     void answer(int msgBoxResult) { msgAnswers.push_back(msgBoxResult); }
     void answerFile(const QString &path) { fileAnswers.push_back(path); }
+    // Answers the next print or printer set-up dialog; ok false is the user's Cancel.
     void answerPrint(bool ok) { printAnswers.push_back(ok); }
+    // Answers the next print or printer set-up dialog with "print to this PDF file".
+    void answerPrintToFile(const QString &pdfPath)
+    {
+        printAnswers.push_back(true);
+        printFiles.push_back(pdfPath);
+    }
     void onModal(ModalHandler handler) { modalHandlers.push_back(std::move(handler)); }
     // Runs the window's own event loop (exec) until something closes it.
     static int Exec(QDialog *dialog);
@@ -48,15 +55,19 @@ public:
     QString GetSaveFileName(QWidget *parent, const QString &title, const QString &dir,
                             const QString &filter) override;
     bool PrintDialog(QPrinter *printer, QWidget *parent) override;
+    bool PrinterSetupDialog(QPrinter *printer, QWidget *parent) override;
     int ShowModal(QDialog *dialog) override;
 
     std::deque<int> msgAnswers;
     std::deque<QString> fileAnswers;
     std::deque<bool> printAnswers;
+    std::deque<QString> printFiles; // PDF files for the print answers given by answerPrintToFile
     std::deque<ModalHandler> modalHandlers;
     // Called for every message box before it returns (for example to check the state at that moment).
     std::function<void(const PromptCall &)> onMessage;
 
 private:
+    bool AnswerPrinter(const QString &kind, QPrinter *printer);
+
     Prompt *previous_ = nullptr;
 };
