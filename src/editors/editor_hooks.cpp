@@ -1,6 +1,7 @@
 #include "editors/editor_hooks.h"
 
 #include "data/hooks.h"
+#include "editors/settings/frm_dtmf.h"
 
 void RegisterEditorHooks()
 {
@@ -9,6 +10,7 @@ void RegisterEditorHooks()
     // Channel editors.
 
     // Settings editors and the factory test mode.
+    h.ShowFrmDTMF = [] { ShowFrmDTMF(); };
 
     // Tone editors.
 }
