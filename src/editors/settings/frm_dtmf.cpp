@@ -1,10 +1,7 @@
 #include "editors/settings/frm_dtmf.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -17,6 +14,7 @@
 #include "data/ok_cancel_captions.h"
 #include "data/self_kill_stun.h"
 #include "data/value_rules.h"
+#include "editors/enter_moves_next.h"
 #include "editors/settings/frm_dtmf_special.h"
 #include "platform/dialog_routines.h"
 #include "platform/form_kit.h"
@@ -82,27 +80,6 @@ void SetEntryRules(TextBox *box, const TextBox::CharRule &rule, int maxLength)
     box->setClipboardKeysBlocked(true);
 }
 
-// Enter in a drop-down list moves the focus on as Tab would, instead of reaching the dialog.
-class EnterMovesNextFilter : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::KeyPress) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-                !(key->modifiers() & ~Qt::KeypadModifier)) {
-                QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-                QCoreApplication::sendEvent(watched, &tab);
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
 // The first length characters of a stored code, shown with "*" and "#".
 template <std::size_t N>
 QString ShownCode(const FixStr<N> &code, int16_t length)
@@ -146,12 +123,11 @@ void FrmDTMF::BuildControls()
 {
     // Created in tab order: the option column, the PTT-ID and remote codes, the memories, the
     // buttons. Controls that stand in the same place are made in that place's turn.
-    auto *enterFilter = new EnterMovesNextFilter(this);
     const auto newCombo = [&](int i, QWidget *parent, int left, int top, int width) {
         Combo1[i] = new ComboBox(parent);
         SetArrayName(Combo1[i], QStringLiteral("Combo1"), i);
         SetGeometryTwips(Combo1[i], left, top, width, kRowHeight);
-        Combo1[i]->installEventFilter(enterFilter);
+        MoveOnWithEnter(Combo1[i]);
         connect(Combo1[i], &ComboBox::Click, this, [this, i] { Combo1_Click(i); });
     };
     const auto newLabel3 = [&](int i, int top) {

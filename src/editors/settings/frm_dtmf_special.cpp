@@ -7,6 +7,7 @@
 #include "data/lang_text.h"
 #include "data/ok_cancel_captions.h"
 #include "data/self_kill_stun.h"
+#include "editors/enter_moves_next.h"
 #include "editors/settings/frm_dtmf.h"
 #include "platform/form_kit.h"
 #include "shell/dialog_buttons.h"
@@ -34,6 +35,7 @@ FrmDTMFSpecial::FrmDTMFSpecial(FrmDTMF &editor) : QDialog(&editor), editor_(edit
     SetArrayName(Combo1, QStringLiteral("Combo1"), 0);
     SetGeometryTwips(Combo1, 1800, 240, 2280, kRowHeight);
     Combo1->AddItem(QStringLiteral("ANI"));
+    MoveOnWithEnter(Combo1);
 
     // Shown once a call type is chosen.
     Frame1 = new QFrame(this);

@@ -369,6 +369,11 @@ TEST_F(FrmDTMFTest, OkStoresAtTheTickAndOnlyThenCloses)
 {
     {
         FrmDTMF w;
+        const QTimer *timer = w.findChild<QTimer *>(S("OKTimer"));
+        ASSERT_NE(timer, nullptr);
+        EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
+        EXPECT_EQ(timer->interval(), 50);
+        EXPECT_FALSE(timer->isActive());
         Closing closing(&w);
         Activate(&w);
         Code(&w, 4)->setText(S("777"));
