@@ -302,9 +302,11 @@ void FrmDTMF::ShowByPosition(int combo, int16_t &field, int maxValue)
 {
     if (field > maxValue)
         field = 0;
-    // A negative value is no list position: shown as the first item and kept.
-    keepStored_[combo] = field < 0;
-    Combo1[combo]->setText(ComboItemAt(Combo1[combo], field));
+    // A negative value is no list position: shown as the first item and kept. The position is
+    // selected, not the item's text, so that lists whose texts are missing from the language file
+    // (all empty) still show and store the right position.
+    keepStored_[combo] = field < 0 || field >= Combo1[combo]->ListCount();
+    Combo1[combo]->setListIndex(keepStored_[combo] ? 0 : field);
 }
 
 void FrmDTMF::ShowByText(int combo, const QString &text)

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -240,6 +241,30 @@ TEST_F(FrmDTMFTest, UnshowableValuesAreKeptByOkUnlessTheUserPicks)
     EXPECT_EQ(d.ResetTime, 251);
     EXPECT_EQ(d.PauseTime, 80);
     EXPECT_EQ(d.Ani, -1);
+}
+
+// Without a language file the keyed items are empty texts; the lists still show and store the
+// stored positions.
+TEST_F(FrmDTMFTest, AMissingLanguageFileLosesNoValue)
+{
+    ASSERT_TRUE(QFile::remove(programDir->path(S("language/english.ini"))));
+    DtmfBlock &d = Dtmf();
+    d.Ani = 1;
+    d.DecodeResponse = 2;
+    d.PttIdMode = 2;
+    d.PauseTime = 0;
+    SnapshotToSaved();
+    {
+        FrmDTMF w;
+        EXPECT_EQ(Combo(&w, 7)->ListIndex(), 2);
+        EXPECT_EQ(FindArrayElement<QLabel>(&w, S("Label1"), 18)->text(), S(""));
+        ASSERT_TRUE(OkAndWait(w));
+    }
+    EXPECT_FALSE(IsDataModified());
+    EXPECT_EQ(d.Ani, 1);
+    EXPECT_EQ(d.DecodeResponse, 2);
+    EXPECT_EQ(d.PttIdMode, 2);
+    EXPECT_TRUE(script->messages().isEmpty());
 }
 
 // ---------------------------------------------------------------------------------------------
