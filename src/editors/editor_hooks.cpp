@@ -2,6 +2,7 @@
 
 #include "data/hooks.h"
 #include "editors/tones/frm_2tone.h"
+#include "editors/settings/frm_dtmf.h"
 
 void RegisterEditorHooks()
 {
@@ -9,6 +10,7 @@ void RegisterEditorHooks()
     // Channel editors.
 
     // Settings editors and the factory test mode.
+    h.ShowFrmDTMF = [] { ShowFrmDTMF(); };
 
     // Tone editors.
     h.ShowFrm2Tone = [] { ShowFrm2Tone(); };
