@@ -17,7 +17,7 @@ using HookSet = std::function<bool()>;
 const std::vector<std::pair<const char *, HookSet>> &BuiltHooks()
 {
     static const std::vector<std::pair<const char *, HookSet>> hooks{
-        // One line per hook: {"ShowFrmOption", [] { return bool(Hooks().ShowFrmOption); }},
+        {"ShowFrmOption", [] { return bool(Hooks().ShowFrmOption); }},
     };
     return hooks;
 }
