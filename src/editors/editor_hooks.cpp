@@ -1,6 +1,7 @@
 #include "editors/editor_hooks.h"
 
 #include "data/hooks.h"
+#include "editors/settings/frm_alert.h"
 #include "editors/settings/frm_option.h"
 
 void RegisterEditorHooks()
@@ -10,6 +11,7 @@ void RegisterEditorHooks()
 
     // Settings editors and the factory test mode.
     h.ShowFrmOption = [] { ShowFrmOption(); };
+    h.ShowFrmAlert = [] { ShowFrmAlert(); };
 
     // Tone editors.
 }

@@ -18,6 +18,7 @@ const std::vector<std::pair<const char *, HookSet>> &BuiltHooks()
 {
     static const std::vector<std::pair<const char *, HookSet>> hooks{
         {"ShowFrmOption", [] { return bool(Hooks().ShowFrmOption); }},
+        {"ShowFrmAlert", [] { return bool(Hooks().ShowFrmAlert); }},
     };
     return hooks;
 }
