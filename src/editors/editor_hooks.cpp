@@ -3,6 +3,7 @@
 #include "data/hooks.h"
 #include "editors/settings/frm_alert.h"
 #include "editors/settings/frm_option.h"
+#include "editors/settings/frm_scan.h"
 
 void RegisterEditorHooks()
 {
@@ -12,6 +13,7 @@ void RegisterEditorHooks()
     // Settings editors and the factory test mode.
     h.ShowFrmOption = [] { ShowFrmOption(); };
     h.ShowFrmAlert = [] { ShowFrmAlert(); };
+    h.ShowFrmScan = [] { ShowFrmScan(); };
 
     // Tone editors.
 }

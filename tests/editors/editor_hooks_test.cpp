@@ -19,6 +19,7 @@ const std::vector<std::pair<const char *, HookSet>> &BuiltHooks()
     static const std::vector<std::pair<const char *, HookSet>> hooks{
         {"ShowFrmOption", [] { return bool(Hooks().ShowFrmOption); }},
         {"ShowFrmAlert", [] { return bool(Hooks().ShowFrmAlert); }},
+        {"ShowFrmScan", [] { return bool(Hooks().ShowFrmScan); }},
     };
     return hooks;
 }

@@ -14,13 +14,13 @@
 #include "platform/dialog_routines.h"
 #include "platform/form_kit.h"
 #include "platform/prompt.h"
+#include "shell/dialog_buttons.h"
 
 namespace {
 
 // Layout in twips.
 constexpr int kComboLeft = 2400;
 constexpr int kComboWidth = 1800;
-constexpr int kRowHeight = 300;
 constexpr int kRowPitch = 400;
 constexpr int kLabelGap = 100;
 // The rows of the left column, top to bottom; Combo1(7) lies outside the visible area.
@@ -51,20 +51,11 @@ FrmAlert::FrmAlert(QWidget *parent) : QDialog(parent)
     setFixedSize(TwipsToPx(8400), TwipsToPx(4680));
     changes_ = new UserChanges(this);
 
-    for (int i = 0; i < kCombos; ++i) {
-        Combo1[i] = new ComboBox(this);
-        SetArrayName(Combo1[i], QStringLiteral("Combo1"), i);
-        Label1[i] = new QLabel(this);
-        SetArrayName(Label1[i], QStringLiteral("Label1"), i);
-    }
-    for (std::size_t r = 0; r < kRows.size(); ++r) {
-        const int top = 240 + kRowPitch * int(r);
-        SetGeometryTwips(Combo1[kRows[r]], kComboLeft, top, kComboWidth, kRowHeight);
-        SetGeometryTwips(Label1[kRows[r]], 0, top + 30, 1200, kRowHeight - 60);
-    }
+    CreateListArray(this, Combo1.data(), Label1.data(), kCombos);
+    for (std::size_t r = 0; r < kRows.size(); ++r)
+        PlaceListRow(Combo1[kRows[r]], Label1[kRows[r]], kComboLeft, 240 + kRowPitch * int(r), kComboWidth);
     // The emergency-channel group: never filled, placed below the visible rows and hidden.
-    SetGeometryTwips(Combo1[ListGroup], kComboLeft, 5400, kComboWidth, kRowHeight);
-    SetGeometryTwips(Label1[ListGroup], 0, 5430, 1200, kRowHeight - 60);
+    PlaceListRow(Combo1[ListGroup], Label1[ListGroup], kComboLeft, 5400, kComboWidth);
     Combo1[ListGroup]->hide();
     Label1[ListGroup]->hide();
 
@@ -73,22 +64,17 @@ FrmAlert::FrmAlert(QWidget *parent) : QDialog(parent)
     SetGeometryTwips(Frame1, 4560, 180, 3660, 1740);
     Check1 = new QCheckBox(Frame1);
     Check1->setObjectName(QStringLiteral("Check1"));
-    SetGeometryTwips(Check1, 240, 360, 3300, kRowHeight);
+    SetGeometryTwips(Check1, 240, 360, 3300, 300);
     for (int j = 0; j < 2; ++j) {
         Combo2[j] = new ComboBox(Frame1);
         SetArrayName(Combo2[j], QStringLiteral("Combo2"), j);
-        SetGeometryTwips(Combo2[j], 2400, 800 + 440 * j, 1080, kRowHeight);
         Label2[j] = new QLabel(Frame1);
         SetArrayName(Label2[j], QStringLiteral("Label2"), j);
-        SetGeometryTwips(Label2[j], 0, 830 + 440 * j, 1200, kRowHeight - 60);
+        PlaceListRow(Combo2[j], Label2[j], 2400, 800 + 440 * j, 1080);
     }
 
-    CommandOK = new QPushButton(this);
-    CommandOK->setObjectName(QStringLiteral("CommandOK"));
-    SetGeometryTwips(CommandOK, 2400, 4080, 1335, 375);
-    CommandCancel = new QPushButton(this);
-    CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
-    SetGeometryTwips(CommandCancel, 4080, 4080, 1335, 375);
+    CommandOK = NewCommandButton(this, "CommandOK", 2400, 4080, false, 1335);
+    CommandCancel = NewCommandButton(this, "CommandCancel", 4080, 4080, false, 1335);
 
     for (int i = 0; i < kCombos; ++i) {
         changes_->Watch(Combo1[i]);
@@ -223,10 +209,7 @@ void FrmAlert::CommandOK_Click()
     AlertBlock &c = AlertEditCopy;
     // A byte is taken from its control when the user changed the control; otherwise it keeps
     // what was stored, also a value that its list cannot show.
-    auto take = [this](const QObject *control, uint8_t &field, int value) {
-        if (changes_->Changed(control))
-            field = uint8_t(value);
-    };
+    auto take = [this](const QObject *control, uint8_t &field, int value) { changes_->Take(control, field, value); };
     const ComboBox *const *l = Combo1.data();
     take(l[ListType], c.AlarmMode, l[ListType]->ListIndex());
     take(l[ListIdType], c.IdType, l[ListIdType]->ListIndex());

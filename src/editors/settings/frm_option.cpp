@@ -18,6 +18,7 @@
 #include "platform/form_kit.h"
 #include "platform/prompt.h"
 #include "platform/vb_keys.h"
+#include "shell/dialog_buttons.h"
 
 namespace {
 
@@ -114,18 +115,13 @@ FrmOption::FrmOption(QWidget *parent) : QDialog(parent)
     Frame1->setFrameShape(QFrame::Box);
     SetGeometryTwips(Frame1, 4080, 3600, 5415, 3135);
 
+    CreateListArray(this, Combo1.data(), Label1.data(), kCombos);
+    // Combo1(18) has no caption.
+    delete Label1[18];
+    Label1[18] = nullptr;
     auto placeCombo = [this](int i, int left, int top, int width) {
-        ComboBox *combo = new ComboBox(this);
-        SetArrayName(combo, QStringLiteral("Combo1"), i);
-        SetGeometryTwips(combo, left, top, width, kRowHeight);
-        combo->installEventFilter(enterAsTab_);
-        Combo1[i] = combo;
-        if (i != 18) {
-            QLabel *label = new QLabel(this);
-            SetArrayName(label, QStringLiteral("Label1"), i);
-            SetGeometryTwips(label, 0, top + 30, 1200, kRowHeight - 60);
-            Label1[i] = label;
-        }
+        PlaceListRow(Combo1[i], Label1[i], left, top, width);
+        Combo1[i]->installEventFilter(enterAsTab_);
     };
     for (int i = 0; i <= 13; ++i)
         placeCombo(i, kLeftColumn, 840 + kRowPitch * i, kLeftWidth);
@@ -148,12 +144,8 @@ FrmOption::FrmOption(QWidget *parent) : QDialog(parent)
         Check1[j] = box;
     }
 
-    CommandOK = new QPushButton(this);
-    CommandOK->setObjectName(QStringLiteral("CommandOK"));
-    SetGeometryTwips(CommandOK, 2520, 6960, 1335, 375);
-    CommandCancel = new QPushButton(this);
-    CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
-    SetGeometryTwips(CommandCancel, 4080, 6960, 1335, 375);
+    CommandOK = NewCommandButton(this, "CommandOK", 2520, 6960, false, 1335);
+    CommandCancel = NewCommandButton(this, "CommandCancel", 4080, 6960, false, 1335);
 
     // Tab order of the visible controls.
     std::vector<QWidget *> order(Text1.begin(), Text1.end());

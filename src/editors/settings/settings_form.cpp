@@ -41,6 +41,24 @@ void AddNumberItems(ComboBox *combo, int from, int to, int step)
 
 QString TenthsText(int tenths) { return FormatUnits(tenths, 1, 1); }
 
+void CreateListArray(QWidget *form, ComboBox **combos, QLabel **labels, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        combos[i] = new ComboBox(form);
+        SetArrayName(combos[i], QStringLiteral("Combo1"), i);
+        labels[i] = new QLabel(form);
+        SetArrayName(labels[i], QStringLiteral("Label1"), i);
+    }
+}
+
+void PlaceListRow(ComboBox *combo, QLabel *label, int left, int top, int width)
+{
+    constexpr int kListHeight = 300;
+    SetGeometryTwips(combo, left, top, width, kListHeight);
+    if (label)
+        SetGeometryTwips(label, 0, top + 30, 1200, kListHeight - 60);
+}
+
 void SetCaptionLeftOf(QLabel *label, const QString &caption, const QWidget *control, int gapTwips)
 {
     label->setText(caption);

@@ -28,6 +28,11 @@ void AddNumberItems(ComboBox *combo, int from, int to, int step = 1);
 // Tenths as "0.5", "5.0" (exact, no binary fractions).
 QString TenthsText(int tenths);
 
+// Creates the lists Combo1(0..count-1) and their caption labels Label1(0..count-1) on the form.
+void CreateListArray(QWidget *form, ComboBox **combos, QLabel **labels, int count);
+// Places a list (height 300 twips) and, when there is one, its caption label on the row at top.
+void PlaceListRow(ComboBox *combo, QLabel *label, int left, int top, int width);
+
 // Gives the label its caption, sizes it to the text and ends it gapTwips left of its control.
 void SetCaptionLeftOf(QLabel *label, const QString &caption, const QWidget *control, int gapTwips);
 
@@ -48,6 +53,14 @@ public:
     void Watch(QCheckBox *box);
     void Arm() { armed_ = true; }
     bool Changed(const QObject *control) const { return changed_.contains(control); }
+    // Stores value into field when the user changed the control; otherwise the field keeps
+    // what it holds.
+    template <class T>
+    void Take(const QObject *control, T &field, int value) const
+    {
+        if (Changed(control))
+            field = static_cast<T>(value);
+    }
 
 private:
     void Note(const QObject *control);
