@@ -20,7 +20,7 @@ namespace {
 
 // Layout in twips.
 constexpr int kComboLeft = 2400;
-constexpr int kComboWidth = 1800;
+constexpr int kComboWidth = 2160;
 constexpr int kRowPitch = 400;
 constexpr int kLabelGap = 100;
 // The rows of the left column, top to bottom; Combo1(7) lies outside the visible area.
@@ -48,7 +48,7 @@ QString MemoryText(int memory) { return QStringLiteral("M") + QString::number(me
 FrmAlert::FrmAlert(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmAlert"));
-    setFixedSize(TwipsToPx(8400), TwipsToPx(4680));
+    setFixedSize(TwipsToPx(8880), TwipsToPx(4680));
     changes_ = new UserChanges(this);
 
     CreateListArray(this, Combo1.data(), Label1.data(), kCombos);
@@ -61,7 +61,7 @@ FrmAlert::FrmAlert(QWidget *parent) : QDialog(parent)
 
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    SetGeometryTwips(Frame1, 4560, 180, 3660, 1740);
+    SetGeometryTwips(Frame1, 4980, 180, 3720, 1740);
     Check1 = new QCheckBox(Frame1);
     Check1->setObjectName(QStringLiteral("Check1"));
     SetGeometryTwips(Check1, 240, 360, 3300, 300);

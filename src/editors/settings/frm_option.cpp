@@ -330,19 +330,25 @@ void FrmOption::Combo1_Click(int index)
 }
 
 // Display mode 1 fixes both display styles at item 1 and offers the extra choice beside it;
-// modes 0 and 2 set both styles to item 0 or 1 and take the extra choice back to item 0.
+// modes 0 and 2 set both styles to item 0 or 1 and take the extra choice back to item 0. The
+// fields follow the lists also where a list already showed the item (a stored value that the
+// list could not show then still becomes the item shown).
 void FrmOption::DisplayModeInterlock(int mode)
 {
+    OptionBlock &c = State().OptionEditCopy;
     const int style = mode == 0 || mode > 2 ? 0 : 1;
     for (int i : {1, 2}) {
         Combo1[i]->setListIndex(style);
         Combo1[i]->setEnabled(mode != 1);
     }
+    c.DisplayStyle1 = int16_t(style);
+    c.DisplayStyle2 = int16_t(style);
     if (mode == 1) {
         Combo1[18]->show();
     } else {
         Combo1[18]->setListIndex(0);
         Combo1[18]->hide();
+        c.UnlabelledChoice = 0;
     }
 }
 

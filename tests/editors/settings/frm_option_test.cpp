@@ -322,6 +322,23 @@ TEST_F(FrmOptionTest, DisplayModeInterlockInEveryDirection)
     EXPECT_EQ(Options().DisplayStyle1, 1);
 }
 
+TEST_F(FrmOptionTest, InterlockSetsTheStylesThatTheListsCouldNotShow)
+{
+    Options().DisplayMode = 1;
+    Options().DisplayStyle1 = 5;
+    Options().DisplayStyle2 = -3;
+    Options().UnlabelledChoice = 7;
+    FrmOption w;
+    EXPECT_EQ(Combo(w, 1)->ListIndex(), 0);
+    EXPECT_EQ(Combo(w, 18)->ListIndex(), 0);
+    Combo(w, 0)->setListIndex(0);
+    Ok(w);
+    EXPECT_EQ(Options().DisplayMode, 0);
+    EXPECT_EQ(Options().DisplayStyle1, 0);
+    EXPECT_EQ(Options().DisplayStyle2, 0);
+    EXPECT_EQ(Options().UnlabelledChoice, 0);
+}
+
 TEST_F(FrmOptionTest, StoredDisplayModeOneOpensWithTheStylesLocked)
 {
     for (int mode : {0, 1, 2, 7}) {
