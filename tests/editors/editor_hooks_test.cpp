@@ -20,6 +20,9 @@ const std::vector<std::pair<const char *, HookSet>> &BuiltHooks()
         // One line per hook: {"ShowFrmOption", [] { return bool(Hooks().ShowFrmOption); }},
         {"ShowFrm2Tone", [] { return bool(Hooks().ShowFrm2Tone); }},
         {"ShowFrmDTMF", [] { return bool(Hooks().ShowFrmDTMF); }},
+        {"ShowFrmOption", [] { return bool(Hooks().ShowFrmOption); }},
+        {"ShowFrmAlert", [] { return bool(Hooks().ShowFrmAlert); }},
+        {"ShowFrmScan", [] { return bool(Hooks().ShowFrmScan); }},
     };
     return hooks;
 }
