@@ -2,6 +2,10 @@
 
 #include "data/hooks.h"
 #include "editors/tones/frm_2tone.h"
+#include "editors/settings/frm_dtmf.h"
+#include "editors/settings/frm_alert.h"
+#include "editors/settings/frm_option.h"
+#include "editors/settings/frm_scan.h"
 
 void RegisterEditorHooks()
 {
@@ -9,6 +13,10 @@ void RegisterEditorHooks()
     // Channel editors.
 
     // Settings editors and the factory test mode.
+    h.ShowFrmDTMF = [] { ShowFrmDTMF(); };
+    h.ShowFrmOption = [] { ShowFrmOption(); };
+    h.ShowFrmAlert = [] { ShowFrmAlert(); };
+    h.ShowFrmScan = [] { ShowFrmScan(); };
 
     // Tone editors.
     h.ShowFrm2Tone = [] { ShowFrm2Tone(); };

@@ -19,6 +19,10 @@ const std::vector<std::pair<const char *, HookSet>> &BuiltHooks()
     static const std::vector<std::pair<const char *, HookSet>> hooks{
         // One line per hook: {"ShowFrmOption", [] { return bool(Hooks().ShowFrmOption); }},
         {"ShowFrm2Tone", [] { return bool(Hooks().ShowFrm2Tone); }},
+        {"ShowFrmDTMF", [] { return bool(Hooks().ShowFrmDTMF); }},
+        {"ShowFrmOption", [] { return bool(Hooks().ShowFrmOption); }},
+        {"ShowFrmAlert", [] { return bool(Hooks().ShowFrmAlert); }},
+        {"ShowFrmScan", [] { return bool(Hooks().ShowFrmScan); }},
     };
     return hooks;
 }
