@@ -18,6 +18,8 @@ const std::vector<std::pair<const char *, HookSet>> &BuiltHooks()
 {
     static const std::vector<std::pair<const char *, HookSet>> hooks{
         // One line per hook: {"ShowFrmOption", [] { return bool(Hooks().ShowFrmOption); }},
+        {"ShowFrmCHBatch", [] { return bool(Hooks().ShowFrmCHBatch); }},
+        {"LoadBatchFunFlags", [] { return bool(Hooks().LoadBatchFunFlags); }},
     };
     return hooks;
 }
