@@ -36,8 +36,8 @@ constexpr int kFrameTop = 840;
 constexpr int kFrameWidth = 9375;
 constexpr int kFrameHeight = 6855;
 constexpr int kInputLeft = 1300; // first input column of the parameter page
-constexpr int kUpLeft = 4500;    // up/down pairs
-constexpr int kDownLeft = 5250;
+constexpr int kUpLeft = 4450;    // up/down pairs
+constexpr int kDownLeft = 5200;
 constexpr int kListLeft = 6400;  // right column: the list items
 constexpr int kListWidth = 2700;
 
@@ -104,6 +104,13 @@ void NewOptions(QWidget *parent, const QString &name, std::array<QRadioButton *,
         SetGeometryTwips(options[i], lefts[i], top, width, kRowHeight);
         group->addButton(options[i], static_cast<int>(i));
     }
+}
+
+// An up/down pair: "Up" is short, "Down" longer in both languages.
+void NewUpDown(QWidget *parent, const QString &name, std::array<QRadioButton *, 2> &pair, double top)
+{
+    NewOptions<2>(parent, name, pair, {kUpLeft, kDownLeft}, top, 700);
+    pair[1]->resize(TwipsToPx(900), pair[1]->height());
 }
 
 void SetEnabled(std::initializer_list<QWidget *> widgets, bool on)
@@ -205,19 +212,19 @@ FrmCHBatch::~FrmCHBatch() = default;
 void FrmCHBatch::BuildWindow()
 {
     // Range controls and the page button above the pages.
-    Label1 = NewLabel(this, QStringLiteral("Label1"), -1, 120, 150, 1300);
-    NewOptions<2>(this, QStringLiteral("Option1"), Option1, {1500, 3150}, 150, 1600);
-    Option1[1]->resize(TwipsToPx(1200), Option1[1]->height());
+    Label1 = NewLabel(this, QStringLiteral("Label1"), -1, 120, 150, 1500);
+    NewOptions<2>(this, QStringLiteral("Option1"), Option1, {1700, 3350}, 150, 1600);
+    Option1[1]->resize(TwipsToPx(1100), Option1[1]->height());
     const QString digits = QStringLiteral("0123456789");
-    Text1[0] = NewTextBox(this, QStringLiteral("Text1"), 0, 4400, 150, 600, 3, digits);
-    Label2 = NewLabel(this, QStringLiteral("Label2"), -1, 5050, 150, 450);
+    Text1[0] = NewTextBox(this, QStringLiteral("Text1"), 0, 4500, 150, 600, 3, digits);
+    Label2 = NewLabel(this, QStringLiteral("Label2"), -1, 5150, 150, 450);
     Label2->setAlignment(Qt::AlignCenter);
-    Text1[1] = NewTextBox(this, QStringLiteral("Text1"), 1, 5550, 150, 600, 3, digits);
+    Text1[1] = NewTextBox(this, QStringLiteral("Text1"), 1, 5650, 150, 600, 3, digits);
     for (TextBox *box : Text1)
         box->setSelectOnFocus(false);
     Check4 = new QCheckBox(this);
     Check4->setObjectName(QStringLiteral("Check4"));
-    SetGeometryTwips(Check4, 1500, 480, 6000, kRowHeight);
+    SetGeometryTwips(Check4, 1700, 480, 6000, kRowHeight);
     CommandFun = new QPushButton(this);
     CommandFun->setObjectName(QStringLiteral("CommandFun"));
     SetGeometryTwips(CommandFun, 7800, 100, 1695, 420);
@@ -267,26 +274,27 @@ void FrmCHBatch::BuildParameterPage()
     Label4[0] = NewLabel(p, QStringLiteral("Label4"), 0, 0, 400, 1200);
     Text2[0] = NewTextBox(p, QStringLiteral("Text2"), 0, kInputLeft, 400, 1100, 9, decimal);
     Label4[1] = NewLabel(p, QStringLiteral("Label4"), 1, 2450, 400, 1000);
-    Text2[1] = NewTextBox(p, QStringLiteral("Text2"), 1, 3600, 400, 800, 6, decimal);
-    NewOptions<2>(p, QStringLiteral("Option2"), Option2, {kUpLeft, kDownLeft}, 400, 750);
+    Text2[1] = NewTextBox(p, QStringLiteral("Text2"), 1, 3550, 400, 800, 6, decimal);
+    NewUpDown(p, QStringLiteral("Option2"), Option2, 400);
 
     // Item 1, TX frequency.
     Label3[1] = NewLabel(p, QStringLiteral("Label3"), 1, 120, 760, 2600);
     NewOptions<3>(p, QStringLiteral("Option3"), Option3, {kInputLeft, 2500, 4000}, 1100, 1450);
     Text2[2] = NewTextBox(p, QStringLiteral("Text2"), 2, kInputLeft, 1440, 1100, 8, decimal);
-    NewOptions<2>(p, QStringLiteral("Option4"), Option4, {2600, 3700}, 1440, 1050);
+    NewOptions<2>(p, QStringLiteral("Option4"), Option4, {2600, 3750}, 1440, 1100);
+    Option4[1]->resize(TwipsToPx(1400), Option4[1]->height());
     Text2[3] = NewTextBox(p, QStringLiteral("Text2"), 3, kInputLeft, 1780, 1100, 9, decimal);
     Label4[2] = NewLabel(p, QStringLiteral("Label4"), 2, 2450, 1780, 1000);
-    Text2[4] = NewTextBox(p, QStringLiteral("Text2"), 4, 3600, 1780, 800, 6, decimal);
-    NewOptions<2>(p, QStringLiteral("Option5"), Option5, {kUpLeft, kDownLeft}, 1780, 750);
+    Text2[4] = NewTextBox(p, QStringLiteral("Text2"), 4, 3550, 1780, 800, 6, decimal);
+    NewUpDown(p, QStringLiteral("Option5"), Option5, 1780);
 
     // Item 2, decode tone.
     Label3[2] = NewLabel(p, QStringLiteral("Label3"), 2, 120, 2140, 2600);
     Label4[3] = NewLabel(p, QStringLiteral("Label4"), 3, 0, 2480, 1200);
     Combo1[0] = NewCombo(p, 0, kInputLeft, 2480, 1100);
     Label4[4] = NewLabel(p, QStringLiteral("Label4"), 4, 2450, 2480, 1000);
-    Text2[5] = NewTextBox(p, QStringLiteral("Text2"), 5, 3600, 2480, 500, 2, digits);
-    NewOptions<2>(p, QStringLiteral("Option9"), Option9, {kUpLeft, kDownLeft}, 2480, 750);
+    Text2[5] = NewTextBox(p, QStringLiteral("Text2"), 5, 3550, 2480, 500, 2, digits);
+    NewUpDown(p, QStringLiteral("Option9"), Option9, 2480);
     Check3[0] = NewCheck(p, QStringLiteral("Check3"), 0, kInputLeft, 2820, 1450);
 
     // Item 3, encode tone.
@@ -294,8 +302,8 @@ void FrmCHBatch::BuildParameterPage()
     Label4[5] = NewLabel(p, QStringLiteral("Label4"), 5, 0, 3520, 1200);
     Combo1[1] = NewCombo(p, 1, kInputLeft, 3520, 1100);
     Label4[6] = NewLabel(p, QStringLiteral("Label4"), 6, 2450, 3520, 1000);
-    Text2[6] = NewTextBox(p, QStringLiteral("Text2"), 6, 3600, 3520, 500, 2, digits);
-    NewOptions<2>(p, QStringLiteral("Option10"), Option10, {kUpLeft, kDownLeft}, 3520, 750);
+    Text2[6] = NewTextBox(p, QStringLiteral("Text2"), 6, 3550, 3520, 500, 2, digits);
+    NewUpDown(p, QStringLiteral("Option10"), Option10, 3520);
     Check3[2] = NewCheck(p, QStringLiteral("Check3"), 2, kInputLeft, 3860, 1450);
     Check3[1] = NewCheck(p, QStringLiteral("Check3"), 1, 2850, 3860, 1450);
 
@@ -303,11 +311,11 @@ void FrmCHBatch::BuildParameterPage()
     Label3[4] = NewLabel(p, QStringLiteral("Label3"), 4, 120, 4220, 2600);
     NewOptions<2>(p, QStringLiteral("Option6"), Option6, {kInputLeft, 3000}, 4560, 1650);
     Option6[1]->resize(TwipsToPx(2800), Option6[1]->height());
-    Text2[7] = NewTextBox(p, QStringLiteral("Text2"), 7, kInputLeft, 4900, 1100, kNameLength, nameChars);
-    Text2[8] = NewTextBox(p, QStringLiteral("Text2"), 8, 2500, 4900, 800, 6, digits);
-    Label4[7] = NewLabel(p, QStringLiteral("Label4"), 7, 3350, 4900, 500);
-    Text2[9] = NewTextBox(p, QStringLiteral("Text2"), 9, 3900, 4900, 550, 6, digits);
-    NewOptions<2>(p, QStringLiteral("Option7"), Option7, {4550, 5250}, 4900, 700);
+    Text2[7] = NewTextBox(p, QStringLiteral("Text2"), 7, kInputLeft, 4900, 1000, kNameLength, nameChars);
+    Text2[8] = NewTextBox(p, QStringLiteral("Text2"), 8, 2400, 4900, 750, 6, digits);
+    Label4[7] = NewLabel(p, QStringLiteral("Label4"), 7, 3250, 4900, 450);
+    Text2[9] = NewTextBox(p, QStringLiteral("Text2"), 9, 3800, 4900, 550, 6, digits);
+    NewUpDown(p, QStringLiteral("Option7"), Option7, 4900);
 
     // The list items, each under its label, right of a vertical line.
     Line1 = new QFrame(p);
