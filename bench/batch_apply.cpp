@@ -9,47 +9,22 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
+#include "bench_stats.h"
 #include "common/test_env.h"
 #include "data/app_state.h"
 #include "data/batch_fun_flags.h"
-#include "data/channel_record.h"
+#include "editors/channel/ch_batch_table.h"
 #include "editors/channel/frm_ch_batch.h"
 #include "platform/form_kit.h"
 
-namespace {
-
-void StartTable()
-{
-    AppState &s = State();
-    int slot = 0;
-    for (int n : {1, 201, 202, 203, 204, 205, 206}) {
-        ChannelRecord c = NewChannelRecord(static_cast<int16_t>(n));
-        c.Used = 1;
-        c.RxFrequency.assign("043000000");
-        c.TxOffset.assign("000000000");
-        s.ChannelList[static_cast<std::size_t>(slot++)] = c;
-    }
-    s.RadioData.ChannelCount = static_cast<int16_t>(slot);
-}
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-} // namespace
-
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenByDefault();
     QApplication app(argc, argv);
-    const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 50;
+    const int rounds = bench::Rounds(argc, argv, 50);
 
     testenv::TempProgramDir programDir; // the staged language files
     ResetState();
@@ -81,14 +56,14 @@ int main(int argc, char **argv)
 
     std::vector<double> times;
     for (int round = 0; round < rounds; ++round) {
-        StartTable();
+        chbatch::SetTable({1, 201, 202, 203, 204, 205, 206});
         timer.restart();
         apply->click();
         times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
     std::printf("FrmCHBatch load (lists included): %.2f ms\n", loadMs);
     std::printf("Apply, every item, 200 channels walked (199 created), %d rounds: median %.2f ms, worst %.2f ms\n",
-                rounds, Median(times), *std::max_element(times.begin(), times.end()));
+                rounds, bench::Median(times), bench::Worst(times));
     std::printf("channels in use afterwards: %d\n", State().RadioData.ChannelCount);
     return 0;
 }

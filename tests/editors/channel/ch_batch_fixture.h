@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "ch_batch_table.h"
 #include "common/test_env.h"
 #include "data/app_state.h"
 #include "data/batch_fun_flags.h"
@@ -21,20 +22,7 @@ namespace chbatch {
 
 class BatchTest : public testenv::AppTest {
 protected:
-    // Channels with these numbers, in this slot order, each used, at 430 MHz with TX = RX.
-    static void SetTable(std::initializer_list<int> numbers)
-    {
-        AppState &s = State();
-        int slot = 0;
-        for (int n : numbers) {
-            ChannelRecord c = NewChannelRecord(static_cast<int16_t>(n));
-            c.Used = 1;
-            c.RxFrequency.assign("043000000");
-            c.TxOffset.assign("000000000");
-            s.ChannelList[static_cast<std::size_t>(slot++)] = c;
-        }
-        s.RadioData.ChannelCount = static_cast<int16_t>(slot);
-    }
+    static void SetTable(std::initializer_list<int> numbers) { chbatch::SetTable(numbers); }
     // Only these items ticked.
     static void OnlyItems(std::initializer_list<int> items)
     {
