@@ -881,6 +881,14 @@ void FrmCHBatch::CommandApply_Click()
     const QString namePrefix = counterWidth >= kNameLength ? QString() : nameText.left(kNameLength - counterWidth);
     const int64_t counterStart = BoxWhole(Text2[8]);
     const int64_t counterStep = BoxWhole(Text2[9]) * (Option7[0]->isChecked() ? 1 : -1);
+    // The custom tone, 62.5 .. 254.1 Hz, else 151.1 Hz, in tenths (the box shows what is stored).
+    int16_t customTenths = 1511;
+    if (on(BatchItemCustomCtcss)) {
+        Text3->setText(CheckCustomCtcss(Text3->text()));
+        int64_t tenths = 1511;
+        ReadUnits(Text3->text(), 1, tenths);
+        customTenths = static_cast<int16_t>(tenths);
+    }
     const auto listIndex = [](const ComboBox *combo) { return static_cast<int16_t>(std::max(combo->ListIndex(), 0)); };
 
     // 4. The walk over the range, in ascending numbers; k counts missing channels too.
@@ -1013,13 +1021,9 @@ void FrmCHBatch::CommandApply_Click()
                 if (c.Talkaround > 0 && c.Reverse > 0)
                     c.Reverse = 0;
                 break;
-            case BatchItemCustomCtcss: {
-                Text3->setText(CheckCustomCtcss(Text3->text()));
-                int64_t tenths = 1511;
-                ReadUnits(Text3->text(), 1, tenths);
-                c.CustomCtcss = static_cast<int16_t>(tenths);
+            case BatchItemCustomCtcss:
+                c.CustomCtcss = customTenths;
                 break;
-            }
             default: // the RX frequency is done above; the 5-tone PTT ID is never applied
                 break;
             }
