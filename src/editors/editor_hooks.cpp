@@ -1,16 +1,20 @@
 #include "editors/editor_hooks.h"
 
+#include "data/batch_fun_flags.h"
 #include "data/hooks.h"
 #include "editors/tones/frm_2tone.h"
 #include "editors/settings/frm_dtmf.h"
 #include "editors/settings/frm_alert.h"
 #include "editors/settings/frm_option.h"
 #include "editors/settings/frm_scan.h"
+#include "editors/channel/frm_ch_batch.h"
 
 void RegisterEditorHooks()
 {
     HookRegistry &h = Hooks();
     // Channel editors.
+    h.ShowFrmCHBatch = [] { ShowFrmCHBatch(); };
+    h.LoadBatchFunFlags = [] { LoadBatchFunFlags(); };
 
     // Settings editors and the factory test mode.
     h.ShowFrmDTMF = [] { ShowFrmDTMF(); };

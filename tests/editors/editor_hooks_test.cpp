@@ -23,6 +23,8 @@ const std::vector<std::pair<const char *, HookSet>> &BuiltHooks()
         {"ShowFrmOption", [] { return bool(Hooks().ShowFrmOption); }},
         {"ShowFrmAlert", [] { return bool(Hooks().ShowFrmAlert); }},
         {"ShowFrmScan", [] { return bool(Hooks().ShowFrmScan); }},
+        {"ShowFrmCHBatch", [] { return bool(Hooks().ShowFrmCHBatch); }},
+        {"LoadBatchFunFlags", [] { return bool(Hooks().LoadBatchFunFlags); }},
     };
     return hooks;
 }
