@@ -17,6 +17,7 @@
 #include "data/app_state.h"
 #include "data/channel_record.h"
 #include "data/channel_table.h"
+#include "data/data_file.h"
 #include "data/hooks.h"
 #include "data/lang_text.h"
 #include "editors/channel/frm_ch_edit.h"
@@ -774,6 +775,11 @@ TEST_F(FrmCHEditTest, OkAppendsANewChannelWithTheseBytes)
     ASSERT_EQ(expected.size(), kChannelRecordSize);
     EXPECT_EQ(Hex(EncodeChannelRecord(c)), Hex(expected));
     EXPECT_EQ(redraws, (std::vector<std::tuple<int, int, int>>{{0, 7, 0}}));
+    // The channel file of a saved data set holds the same record in the channel's slot.
+    const QString path = programDir->path(S("edited.dat"));
+    ASSERT_TRUE(SaveDataFile(path));
+    const QByteArray file = testenv::ReadAll(ChannelFilePathOf(path));
+    EXPECT_EQ(Hex(file.mid(4 * kChannelRecordSize, kChannelRecordSize)), Hex(expected));
 }
 
 TEST_F(FrmCHEditTest, AnEmptyRxBoxDeletesANormalChannel)
