@@ -305,10 +305,17 @@ TEST_F(FrmCHEditTest, ShowCorrections)
 TEST_F(FrmCHEditTest, WithoutTheDtmfFlagTheSignallingListHoldsOnlyOff)
 {
     State().FeatureFlags.DtmfFlag = 0;
+    State().ChannelList[0].OptSig = OptSigDtmf;
+    State().ChannelList[0].DtmfMemoryIndex = 4;
     auto w = Open(1);
     EXPECT_EQ(Items(Combo(*w, "Combo1", 4)), QStringList{GetLangText(1206)});
+    EXPECT_EQ(Combo(*w, "Combo1", 4)->ListIndex(), 0);
     EXPECT_TRUE(Combo(*w, "Combo1", 7)->isHidden());
     EXPECT_TRUE(FindArrayElement<QLabel>(w.get(), S("Label2"), 7)->isHidden());
+    // The DTMF signalling the list cannot offer stays as stored.
+    Ok(*w);
+    EXPECT_EQ(State().ChannelList[0].OptSig, OptSigDtmf);
+    EXPECT_EQ(State().ChannelList[0].DtmfMemoryIndex, 4);
     State().FeatureFlags.DtmfFlag = 1;
     auto v = Open(1);
     EXPECT_EQ(Items(Combo(*v, "Combo1", 4)), (QStringList{GetLangText(1206), S("DTMF")}));
