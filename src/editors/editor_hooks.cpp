@@ -8,6 +8,9 @@
 #include "editors/settings/frm_option.h"
 #include "editors/settings/frm_scan.h"
 #include "editors/channel/frm_ch_batch.h"
+#include <QApplication>
+
+#include "editors/channel/frm_ch_edit.h"
 
 void RegisterEditorHooks()
 {
@@ -15,6 +18,7 @@ void RegisterEditorHooks()
     // Channel editors.
     h.ShowFrmCHBatch = [] { ShowFrmCHBatch(); };
     h.LoadBatchFunFlags = [] { LoadBatchFunFlags(); };
+    h.ShowFrmCHEdit = [] { ShowFrmCHEdit(QApplication::activeWindow()); };
 
     // Settings editors and the factory test mode.
     h.ShowFrmDTMF = [] { ShowFrmDTMF(); };

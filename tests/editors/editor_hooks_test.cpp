@@ -25,6 +25,7 @@ const std::vector<std::pair<const char *, HookSet>> &BuiltHooks()
         {"ShowFrmScan", [] { return bool(Hooks().ShowFrmScan); }},
         {"ShowFrmCHBatch", [] { return bool(Hooks().ShowFrmCHBatch); }},
         {"LoadBatchFunFlags", [] { return bool(Hooks().LoadBatchFunFlags); }},
+        {"ShowFrmCHEdit", [] { return bool(Hooks().ShowFrmCHEdit); }},
     };
     return hooks;
 }
