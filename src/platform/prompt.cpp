@@ -69,9 +69,8 @@ QString QtPrompt::GetOpenFileName(QWidget *parent, const QString &title, const Q
 QString QtPrompt::GetSaveFileName(QWidget *parent, const QString &title, const QString &dir,
                                   const QString &filter)
 {
-    // The callers ask before overwriting, so the dialog must not ask again.
-    return QFileDialog::getSaveFileName(parent, title, dir, filter, nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    // The box asks before a chosen file that exists is replaced, as users expect of a save box.
+    return QFileDialog::getSaveFileName(parent, title, dir, filter);
 }
 
 bool QtPrompt::PrintDialog(QPrinter *printer, QWidget *parent)

@@ -631,7 +631,9 @@ void ChannelGrids::SaveOldData()
                     SetChannelColumn(s.CurChannelNo, t, ColRx, ToneFieldType);
                 else
                     AddChannelWithFre(s.CurChannelNo, t);
-            } else if (ChannelExists(s.CurChannelNo) && s.CurChannelNo < kFirstSpecialChannel) {
+            } else if (t.isEmpty() && ChannelExists(s.CurChannelNo) && s.CurChannelNo < kFirstSpecialChannel) {
+                // Only a cleared text deletes; a text that is not a number (a slip, "1.2.3")
+                // keeps the channel as it was, and the redraw below shows it again.
                 if (CountNormalChannels() <= 1)
                     prompt().MsgBox(S("Must retain the one channels!"), vbOKOnly);
                 else

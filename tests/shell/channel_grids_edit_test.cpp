@@ -273,12 +273,20 @@ TEST_F(EditTest, ClearingAReceiveFrequencyDeletesUnderTheKeepOneRule)
     EXPECT_EQ(G()->TextMatrix(1, 1), S("440.00000"));
 }
 
-TEST_F(EditTest, AReceiveTextThatIsNotANumberDeletesTheChannel)
+TEST_F(EditTest, AReceiveTextThatIsNotANumberKeepsTheChannelAsItWas)
 {
-    DoubleClick(2, 1);
-    Type(S("1.2.3"));
-    Press(Qt::Key_Return);
-    EXPECT_EQ(Channel(2), nullptr);
+    const ChannelRecord before = *Channel(2);
+    for (const char *typed : {"1.2.3", "."}) {
+        SCOPED_TRACE(typed);
+        DoubleClick(2, 1);
+        Type(S(typed));
+        Press(Qt::Key_Return);
+        ASSERT_NE(Channel(2), nullptr);
+        EXPECT_EQ(*Channel(2), before);
+        EXPECT_EQ(G()->TextMatrix(2, 1), S("155.00000")); // redrawn from the channel
+        EXPECT_EQ(State().RadioData.ChannelCount, 8);
+    }
+    EXPECT_TRUE(script->messages().isEmpty());
 }
 
 TEST_F(EditTest, SpecialChannelsAreNotDeletedByClearingTheirFrequency)
