@@ -104,6 +104,7 @@ private:
     void Form_Unload();
     void Form_Resize();
     void PlaceBars();
+    void FitTreeWidth();
     void UpdateClock();
     void ShowIdentifyMenus();
     void SaveCurrentFile();
