@@ -353,7 +353,7 @@ void FrmMain::Form_Load()
             RidTextMenu(box);
 
     LoadShowTree();
-    FitTreeWidth();
+    FitTreeWidth(kSplitterStart);
     grids_->ShowListByData();
     // The channel grid is shown until the tree chooses a grid; the others stay hidden, so that
     // neither Tab nor their in-place editors can reach them behind it.
@@ -365,13 +365,13 @@ void FrmMain::Form_Load()
     grids_->setMainWindowLoaded(true);
 }
 
-void FrmMain::FitTreeWidth()
+void FrmMain::FitTreeWidth(float atLeast)
 {
-    // The splitter starts where the tree's labels, as loaded, fit without being cut.
+    // The splitter goes where the tree's labels fit without being cut, or stays further right.
     // (QTreeView hides sizeHintForColumn; its base class calls the same override.)
     const int labels = static_cast<QAbstractItemView *>(tvTreeView)->sizeHintForColumn(0) + 2 * tvTreeView->frameWidth() +
                        tvTreeView->verticalScrollBar()->sizeHint().width();
-    float x = std::max(kSplitterStart, Twips(labels));
+    float x = std::max(atLeast, Twips(labels));
     imgSplitter->move(TwipsToPx(x), imgSplitter->y());
     SizeControls(x);
 }
@@ -387,6 +387,7 @@ void FrmMain::Form_ReLoad()
     LocalizeFormCaptions(this);
     grids_->FitChannelColumns(); // the new language's headers and font
     LoadShowTree();
+    FitTreeWidth(SplitterLeft());
     grids_->ShowListByData();
 }
 

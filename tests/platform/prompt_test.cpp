@@ -32,6 +32,8 @@ TEST(QtPromptTest, SaveBoxAsksBeforeReplacingAFileThatExists)
         {existing, QMessageBox::Yes, existing, 1},
         {existing, QMessageBox::No, QString(), 1}, // the box stays open and is then cancelled
         {fresh, QMessageBox::NoButton, fresh, 0},
+        // A name typed without the suffix is the file the caller writes: it is asked about too.
+        {dir.path() + QStringLiteral("/a"), QMessageBox::Yes, existing, 1},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.chosen.toStdString() + " " + std::to_string(c.answer));

@@ -251,18 +251,26 @@ TEST_F(FrmMainTest, DefaultWindowShowsTheTreeLabelsWholeAndEveryColumnUpToTheEdi
         w.resize(1024, 768);
         w.show();
         QCoreApplication::processEvents();
-        QTreeWidgetItem *root = w.tvTreeView->topLevelItem(0);
-        const QFontMetrics fm = w.tvTreeView->fontMetrics();
-        for (int i = 0; i < root->childCount(); ++i) {
-            QTreeWidgetItem *node = root->child(i);
-            const QRect cell = w.tvTreeView->visualItemRect(node);
-            EXPECT_LE(cell.left() + fm.horizontalAdvance(node->text(0)) + 6, w.tvTreeView->viewport()->width())
-                << node->text(0).toStdString();
-        }
-        FlexGrid *grid = w.Grids()->Grid(0);
-        EXPECT_EQ(grid->horizontalScrollBar()->maximum(), 0);
-        const QRect last = grid->visualRect(grid->model()->index(1, 11));
-        EXPECT_LE(last.right(), grid->viewport()->width());
+        const auto expectWholeLabelsAndColumns = [&w] {
+            QTreeWidgetItem *root = w.tvTreeView->topLevelItem(0);
+            const QFontMetrics fm = w.tvTreeView->fontMetrics();
+            for (int i = 0; i < root->childCount(); ++i) {
+                QTreeWidgetItem *node = root->child(i);
+                const QRect cell = w.tvTreeView->visualItemRect(node);
+                EXPECT_LE(cell.left() + fm.horizontalAdvance(node->text(0)) + 6, w.tvTreeView->viewport()->width())
+                    << node->text(0).toStdString();
+            }
+            FlexGrid *grid = w.Grids()->Grid(0);
+            EXPECT_EQ(grid->horizontalScrollBar()->maximum(), 0);
+            const QRect last = grid->visualRect(grid->model()->index(1, 11));
+            EXPECT_LE(last.right(), grid->viewport()->width());
+        };
+        expectWholeLabelsAndColumns();
+        // After a change to the other language too.
+        SetLanguage(language == LangEnglish ? LangChinese : LangEnglish);
+        w.Form_ReLoad();
+        QCoreApplication::processEvents();
+        expectWholeLabelsAndColumns();
     }
 }
 
