@@ -83,8 +83,9 @@ struct AppState {
     int32_t LinkEndAddress = 0;
     int16_t LastPercent = 0;
 
-    // Factory test mode.
+    // Factory test mode, and the last test-data file read or written.
     bool TestModeFlag = false;
+    QString TestDataPath;
 
     // Start-up and main window: start-up switches, the settings of "mysetup.ini", the language
     // file chosen at start-up and the help file.

@@ -1,7 +1,9 @@
 #pragma once
-// Hand-written bytes for the byte-format tests.
+// Hand-written bytes for the byte-format tests, and files made of them.
 
 #include <QByteArray>
+#include <QFile>
+#include <QString>
 #include <cstddef>
 #include <initializer_list>
 
@@ -21,6 +23,13 @@ template <std::size_t N>
 QByteArray Raw(const char (&text)[N])
 {
     return QByteArray(text, static_cast<qsizetype>(N - 1));
+}
+
+// Writes a whole file (replacing what it held); false when it cannot.
+inline bool WriteAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
 } // namespace testenv

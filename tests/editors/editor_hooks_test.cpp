@@ -19,6 +19,17 @@ const std::vector<std::pair<const char *, HookSet>> &BuiltHooks()
     static const std::vector<std::pair<const char *, HookSet>> hooks{
         // One line per hook: {"ShowFrmOption", [] { return bool(Hooks().ShowFrmOption); }},
         {"ShowFrmCommuBook", [] { return bool(Hooks().ShowFrmCommuBook); }},
+        {"ShowFrmEMG", [] { return bool(Hooks().ShowFrmEMG); }},
+        {"ShowFrmTestData", [] { return bool(Hooks().ShowFrmTestData); }},
+        {"DetectFactoryTestMode", [] { return bool(Hooks().DetectFactoryTestMode); }},
+        {"LoadTestDataBeside", [] { return bool(Hooks().LoadTestDataBeside); }},
+        {"SaveTestDataBeside", [] { return bool(Hooks().SaveTestDataBeside); }},
+        {"StartFactorySession", [] { return bool(Hooks().StartFactorySession); }},
+        {"SendTestDataRead", [] { return bool(Hooks().SendTestDataRead); }},
+        {"IsTestDataReply", [] { return bool(Hooks().IsTestDataReply); }},
+        {"TakeTestDataReply", [] { return bool(Hooks().TakeTestDataReply); }},
+        {"TakeTestDataFirstByte", [] { return bool(Hooks().TakeTestDataFirstByte); }},
+        {"SendTestDataWrite", [] { return bool(Hooks().SendTestDataWrite); }},
     };
     return hooks;
 }

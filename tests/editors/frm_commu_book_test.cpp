@@ -43,12 +43,7 @@ QByteArray BookFile(const QList<QByteArray> &front)
     return f;
 }
 
-void WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
+void WriteFile(const QString &path, const QByteArray &bytes) { ASSERT_TRUE(testenv::WriteAll(path, bytes)) << path.toStdString(); }
 
 class FrmCommuBookTest : public testenv::AppTest {
 protected:

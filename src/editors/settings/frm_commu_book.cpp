@@ -2,15 +2,14 @@
 
 #include <QFile>
 #include <QPushButton>
-#include <QSaveFile>
 
 #include "data/app_state.h"
-#include "data/code_text.h"
 #include "data/comm_book_order.h"
 #include "data/lang_text.h"
 #include "data/message_table.h"
 #include "data/ok_cancel_captions.h"
 #include "data/value_rules.h"
+#include "editors/editor_files.h"
 #include "platform/flex_grid.h"
 #include "platform/form_kit.h"
 #include "platform/prompt.h"
@@ -49,8 +48,6 @@ QChar NameChar(QChar c)
         return c;
     return QChar();
 }
-
-void ShowFileError() { prompt().MsgBox(InCurrentLanguage(MessageTable().MsgFileError), vbOKOnly); }
 
 } // namespace
 
@@ -237,26 +234,14 @@ void FrmCommuBook::CommandOutput_Click()
     const QString path = prompt().GetSaveFileName(this, QString(), State().CurBookFileName, QString());
     if (path.isEmpty())
         return;
-    if (QFile::exists(path)) {
-        const QString question = QLatin1Char('"') + FileNameOfPath(path) + QLatin1Char('"') +
-                                 InCurrentLanguage(MessageTable().MsgOverwrite);
-        if (prompt().MsgBox(question, vbOKCancel + vbQuestion) != vbOK)
-            return;
-    }
-    FreSaveBookFile(path);
+    if (ConfirmReplaceFile(path))
+        FreSaveBookFile(path);
 }
 
 bool FrmCommuBook::FreSaveBookFile(const QString &path)
 {
     SaveBookCell(CurBookEditRow, CurBookEditCol);
-    const QByteArray bytes = EncodeCommBookFile(State().CommBookEditCopy);
-    // A new file beside the old one, put in its place only when it is complete. The explicit flush
-    // matters: commit alone does not see a write that the disk cut short and would put the short
-    // file in place.
-    QSaveFile out(path);
-    out.setDirectWriteFallback(false);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush() || !out.commit()) {
-        out.cancelWriting();
+    if (!WriteWholeFile(path, EncodeCommBookFile(State().CommBookEditCopy))) {
         ShowFileError();
         return false;
     }
