@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <csignal>
@@ -358,6 +359,26 @@ TEST_F(FrmCommuBookTest, AnExportAsksBeforeReplacingAndAFailedOneKeepsTheOldFile
     EXPECT_EQ(testenv::ReadAll(path).left(13), Entry(0, Raw("42\0  "), kEmptyEntryTexts.mid(5)));
     EXPECT_EQ(State().CurBookFileName, path);
     EXPECT_EQ(script->unscriptedCount(), 0);
+}
+
+TEST_F(FrmCommuBookTest, TheEditorStandsOverItsCellAndScrollingPutsItAway)
+{
+    FrmCommuBook w;
+    w.show();
+    FlexGrid *g = Grid(w);
+    Type(w, 100, 2, QStringLiteral("far"));
+    ASSERT_FALSE(Editor(w)->isHidden());
+    const QRect cell(g->x() + g->CellLeft() / 15, g->y() + g->CellTop() / 15, g->CellWidth() / 15, g->CellHeight() / 15);
+    EXPECT_LE(std::abs(Editor(w)->geometry().top() - cell.top()), 1);
+    EXPECT_TRUE(g->geometry().contains(Editor(w)->geometry().center()));
+
+    g->verticalScrollBar()->setValue(0);
+    EXPECT_TRUE(Editor(w)->isHidden());
+    EXPECT_EQ(State().CommBookEditCopy[99].Name.toByteArray(), Raw("FAR\0  "));
+    // The same cell opens again when it is clicked.
+    emit g->Click();
+    EXPECT_FALSE(Editor(w)->isHidden());
+    EXPECT_EQ(Editor(w)->text(), "FAR");
 }
 
 TEST_F(FrmCommuBookTest, TheHookShowsTheWindowModally)

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "data/app_state.h"
 #include "data/comm_book_order.h"
@@ -81,6 +82,10 @@ FrmCommuBook::FrmCommuBook(QWidget *parent) : QDialog(parent)
     connect(CommandOutput, &QPushButton::clicked, this, &FrmCommuBook::CommandOutput_Click);
     connect(MSFlexGrid1, &FlexGrid::EnterCell, this, &FrmCommuBook::MSFlexGrid1_EnterCell);
     connect(MSFlexGrid1, &FlexGrid::Click, this, &FrmCommuBook::MSFlexGrid1_Click);
+    // The cell editor floats over its cell: when the grid scrolls the cell is committed and the
+    // editor put away, so that it never stands over another entry than the one it edits.
+    for (QScrollBar *bar : {MSFlexGrid1->verticalScrollBar(), MSFlexGrid1->horizontalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, this, &FrmCommuBook::MSFlexGrid1_Scroll);
     Form_Load();
 }
 
@@ -169,6 +174,7 @@ void FrmCommuBook::MSFlexGrid1_EnterCell()
     Text1->setCharRule(callId ? TextBox::CharRule(CallIdChar) : TextBox::CharRule(NameChar));
     Text1->setMaxLength(callId ? FixStr<5>::Size : FixStr<6>::Size);
     Text1->setText(MSFlexGrid1->Text());
+    MSFlexGrid1->ShowCell(row, col); // the editor goes where the cell can be seen
     Text1->setGeometry(MSFlexGrid1->x() + TwipsToPx(MSFlexGrid1->CellLeft()),
                        MSFlexGrid1->y() + TwipsToPx(MSFlexGrid1->CellTop()),
                        TwipsToPx(MSFlexGrid1->CellWidth()), TwipsToPx(MSFlexGrid1->CellHeight()));
@@ -178,6 +184,17 @@ void FrmCommuBook::MSFlexGrid1_EnterCell()
 }
 
 void FrmCommuBook::MSFlexGrid1_Click() { MSFlexGrid1_EnterCell(); }
+
+void FrmCommuBook::MSFlexGrid1_Scroll()
+{
+    if (!BookFormReady || Text1->isHidden())
+        return;
+    SaveBookCell(CurBookEditRow, CurBookEditCol);
+    Text1->hide();
+    // A click on the same cell opens the editor again.
+    CurBookEditRow = 0;
+    CurBookEditCol = 0;
+}
 
 void FrmCommuBook::CommandOK_Click()
 {

@@ -46,6 +46,7 @@ private:
     void CommandOutput_Click();
     void MSFlexGrid1_EnterCell();
     void MSFlexGrid1_Click();
+    void MSFlexGrid1_Scroll();
 
     FlexGrid *MSFlexGrid1 = nullptr;
     TextBox *Text1 = nullptr;

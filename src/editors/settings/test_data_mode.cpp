@@ -86,7 +86,6 @@ bool SaveTestDataFile(const QString &path, const TestDataBlock &block)
     return true;
 }
 
-// lang-keys: OTHER 8002
 void LoadTestDataBeside(const QString &dataPath)
 {
     AppState &st = State();
