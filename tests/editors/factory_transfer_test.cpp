@@ -180,7 +180,9 @@ TEST_F(FactoryTransferTest, APasswordRestartKeepsTheFactoryPass)
 
 // A reply is the test data only with address 0000, its own length of at least 16 matching its
 // size, the end byte and a right checksum.
-TEST(TestDataReply, OnlyAWholeFrameForAddressZeroIsTaken)
+class TestDataReplyTest : public testenv::AppTest {};
+
+TEST_F(TestDataReplyTest, OnlyAWholeFrameForAddressZeroIsTaken)
 {
     State().ReplySkip = 0;
     const QByteArray good = DataFrame(0x0000, kRadioTestData);
