@@ -88,6 +88,7 @@ TEST_F(TestDataModeTest, ASaveWritesTheTedBytesOnlyInFactoryMode)
     State().TestModeFlag = true;
     EXPECT_EQ(TestDataFileBytes(), BlockBytes(TestDataBlock{}));
     State().CurTestData = kBlock;
+    EXPECT_EQ(TestDataFileBytes(), BlockBytes(kBlock)); // before the save takes them as saved
     ASSERT_TRUE(SaveDataFile(Path("b")));
     EXPECT_EQ(testenv::ReadAll(Path("b.ted")),
               Bytes({0x00, 0x01, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88, 0x99, 0xAA, 0xBB, 0xCC, 0xDD, 0xEE, 0xFF}));

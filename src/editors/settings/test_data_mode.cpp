@@ -103,7 +103,7 @@ std::optional<QByteArray> TestDataFileBytes()
     const AppState &st = State();
     if (!st.TestModeFlag)
         return std::nullopt;
-    return BlockBytes(st.SavedTestData);
+    return BlockBytes(st.CurTestData);
 }
 
 void SaveTestDataBeside(const QString &dataPath)

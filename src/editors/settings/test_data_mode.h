@@ -45,9 +45,9 @@ bool SaveTestDataFile(const QString &path, const TestDataBlock &block);
 // damaged the test data start from zero: for a data file with a message saying so, for a template
 // of the program's Init folder (which ships none) quietly.
 void LoadTestDataBeside(const QString &dataPath);
-// The bytes of the ".ted" that belongs beside a data file being saved (SavedTestData, which the
-// save has just taken from CurTestData); none outside factory mode. The save writes them with the
-// data file and the channel file as one set.
+// The bytes of the ".ted" that belongs beside a data file being saved: CurTestData, which a
+// successful save makes the saved copy (so they may be asked for before or after that); none
+// outside factory mode. The save writes them with the data file and the channel file as one set.
 std::optional<QByteArray> TestDataFileBytes();
 // Writes TestDataFileBytes() beside a saved data file (the save's hook until the ".ted" joins the
 // data file's own set of files).
