@@ -160,6 +160,23 @@ TEST_F(FactoryTransferTest, ATestDataTimeOutAsksAtOnceAndRetryKeepsTheFactoryPas
     EXPECT_EQ(radio.memory.left(16), kRadioTestData);
 }
 
+// Once the test data were written, a Retry in the ordinary write does not send them again.
+TEST_F(FactoryTransferTest, ARetryAfterTheFactoryPassRestartsTheOrdinaryWriteOnly)
+{
+    radio.faults.drop = {9, 10, 11}; // the three sends of the first memory block
+    script->answer(vbOK);
+    script->answer(vbRetry);
+    RunProgressWindow();
+    WriteRadioCommand();
+    const QStringList frames = Frames();
+    EXPECT_EQ(frames.mid(8, 8), (QStringList{"WRITE 0100", "WRITE 0100", "WRITE 0100", "END", "PROGRAM", "IDENTIFY",
+                                             "READ 0040", "WRITE 0100"}));
+    EXPECT_EQ(frames.count("FACTORY"), 1);
+    EXPECT_EQ(frames.count("WRITE 0000"), 1);
+    EXPECT_EQ(Messages().last(), GetLangText(2005));
+    EXPECT_EQ(radio.memory.left(16), Mixed());
+}
+
 TEST_F(FactoryTransferTest, APasswordRestartKeepsTheFactoryPass)
 {
     radio.setPassword("12AB");
