@@ -156,6 +156,7 @@ TEST_F(FrmCommuBookTest, TypedEntriesAreExportedByTheFillRule)
 
     const QString path = File("typed.cb");
     Export(w, path); // commits the open cell first
+    EXPECT_EQ(script->calls.last().dir, "new.cb"); // proposed until a path was chosen
     const QByteArray file = testenv::ReadAll(path);
     ASSERT_EQ(file.size(), 1664);
     EXPECT_EQ(file.left(13), Entry(0, Bytes({'1', '2', '3', 0, ' '}), Bytes({'A', 'B', 0, ' ', ' ', ' '})));
@@ -356,6 +357,7 @@ TEST_F(FrmCommuBookTest, AnExportAsksBeforeReplacingAndAFailedOneKeepsTheOldFile
     script->clear();
     script->answer(vbOK);
     Export(w, path);
+    EXPECT_EQ(script->calls.first().dir, "new.cb");
     EXPECT_EQ(testenv::ReadAll(path).left(13), Entry(0, Raw("42\0  "), kEmptyEntryTexts.mid(5)));
     EXPECT_EQ(State().CurBookFileName, path);
     EXPECT_EQ(script->unscriptedCount(), 0);

@@ -131,6 +131,7 @@ TEST_F(FrmTestDataTest, LoadAndSaveTedFiles)
     script->answerFile(Path("in.ted"));
     script->answer(vbCancel);
     Click(w, "Command1(1)");
+    EXPECT_EQ(script->calls[1].dir, Path("out.ted")); // the last test-data file
     EXPECT_EQ(testenv::ReadAll(Path("in.ted")), fileBytes);
     EXPECT_EQ(State().CurTestData, kBlock);
     EXPECT_EQ(script->unscriptedCount(), 0);
