@@ -2,7 +2,10 @@
 // program's own factory frames (registered as the editors register them): the frame order, the
 // bytes that reach the radio and the program, byte 0 kept from the radio, and the time-outs.
 
+#include <QFile>
 #include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QPushButton>
 
 #include "common/bytes.h"
@@ -16,6 +19,8 @@
 #include "link/link_commands.h"
 #include "platform/form_kit.h"
 #include "link/link_fixture.h"
+#include "link/radio_port.h"
+#include "platform/serial_port.h"
 
 using namespace linktest;
 using testenv::Bytes;
@@ -194,6 +199,63 @@ TEST_F(FactoryTransferTest, APasswordRestartKeepsTheFactoryPass)
     EXPECT_EQ(Messages().last(), GetLangText(2005));
     EXPECT_EQ(radio.memory.left(16), Mixed());
 }
+
+#ifdef RADIOSIM_CLI
+// A factory write through the real serial port to the simulated radio as its own program.
+class FactoryProgramPtyTest : public testenv::AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        RegisterEditorHooks();
+        oldExtra_ = qgetenv("TORVA_EXTRA_PORTS");
+        InstallRadioPort(&serial);
+        State().ComPort = 9;
+        State().TestModeFlag = true;
+        State().RadioData.ChannelCount = 0;
+        State().CurTestData = kPcTestData;
+    }
+    void TearDown() override
+    {
+        sim.terminate();
+        sim.waitForFinished(5000);
+        serial.close();
+        InstallRadioPort(nullptr);
+        qputenv("TORVA_EXTRA_PORTS", oldExtra_);
+        AppTest::TearDown();
+    }
+    QProcess sim;
+    SystemSerialPort serial;
+
+private:
+    QByteArray oldExtra_;
+};
+
+TEST_F(FactoryProgramPtyTest, TheTestDataReachTheRadioProgram)
+{
+    QTemporaryDir dir;
+    const QString before = dir.filePath(QStringLiteral("before.img"));
+    const QString after = dir.filePath(QStringLiteral("after.img"));
+    QByteArray image = radiosim::Radio::DefaultMemory();
+    image.replace(0, 16, kRadioTestData);
+    ASSERT_TRUE(testenv::WriteAll(before, image));
+    sim.setProgram(QStringLiteral(RADIOSIM_CLI));
+    sim.setArguments({QStringLiteral("--image"), before, QStringLiteral("--save"), after, QStringLiteral("--factory-word"),
+                      QString::fromLatin1(FactoryEntryWord()), QStringLiteral("--quiet")});
+    sim.start();
+    ASSERT_TRUE(sim.waitForStarted(5000));
+    ASSERT_TRUE(testenv::WaitUntil([&] { return sim.canReadLine(); }, 5000));
+    qputenv("TORVA_EXTRA_PORTS", "9=" + sim.readLine().trimmed());
+
+    script->answer(vbOK);
+    script->onModal([](QDialog *d) { return ExecBounded(d, 60000); });
+    WriteRadioCommand();
+    EXPECT_EQ(MessageTexts(*script).last(), GetLangText(2005));
+    ASSERT_TRUE(testenv::WaitUntil([&] { return QFile(after).size() == kMemoryImageSize; }, 5000));
+    EXPECT_EQ(testenv::ReadAll(after).left(16), kRadioTestData.left(1) + BlockBytes(kPcTestData).mid(1));
+    EXPECT_EQ(State().CurTestData[0], 0xA0);
+}
+#endif
 
 // A reply is the test data only with address 0000, its own length of at least 16 matching its
 // size, the end byte and a right checksum.
