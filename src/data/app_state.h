@@ -83,8 +83,9 @@ struct AppState {
     int32_t LinkEndAddress = 0;
     int16_t LastPercent = 0;
 
-    // Factory test mode.
+    // Factory test mode, and the last test-data file read or written.
     bool TestModeFlag = false;
+    QString TestDataPath;
 
     // Start-up and main window: start-up switches, the settings of "mysetup.ini", the language
     // file chosen at start-up and the help file.
@@ -123,8 +124,6 @@ struct AppState {
 
     std::array<uint8_t, 16> CurTestData{};
     std::array<uint8_t, 16> SavedTestData{};
-    // The ".ted" file last read or written; a data-file save that wrote one sets it.
-    QString TestDataPath;
 
     // In-place editing of the main window's grids: the channel grid's open cell column (its row
     // is CurChannelNo), the FM-radio grid's current cell at its last entry, and the FM cell its

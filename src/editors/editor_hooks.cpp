@@ -11,6 +11,10 @@
 #include <QApplication>
 
 #include "editors/channel/frm_ch_edit.h"
+#include "editors/settings/frm_commu_book.h"
+#include "editors/settings/frm_emg.h"
+#include "editors/settings/frm_test_data.h"
+#include "editors/settings/test_data_mode.h"
 
 void RegisterEditorHooks()
 {
@@ -25,6 +29,18 @@ void RegisterEditorHooks()
     h.ShowFrmOption = [] { ShowFrmOption(); };
     h.ShowFrmAlert = [] { ShowFrmAlert(); };
     h.ShowFrmScan = [] { ShowFrmScan(); };
+    h.ShowFrmCommuBook = [] { ShowFrmCommuBook(); };
+    h.ShowFrmEMG = [] { ShowFrmEMG(); };
+    h.ShowFrmTestData = [] { ShowFrmTestData(); };
+    h.DetectFactoryTestMode = [] { DetectFactoryTestMode(); };
+    h.LoadTestDataBeside = [](const QString &dataPath) { LoadTestDataBeside(dataPath); };
+    h.TestDataFileBytes = [] { return TestDataFileBytes(); };
+    h.StartFactorySession = [] { StartFactorySession(); };
+    h.SendTestDataRead = [] { SendTestDataRead(); };
+    h.IsTestDataReply = [](const QByteArray &reply) { return IsTestDataReply(reply); };
+    h.TakeTestDataReply = [](const QByteArray &reply) { TakeTestDataReply(reply); };
+    h.TakeTestDataFirstByte = [](const QByteArray &reply) { TakeTestDataFirstByte(reply); };
+    h.SendTestDataWrite = [] { SendTestDataWrite(); };
 
     // Tone editors.
     h.ShowFrm2Tone = [] { ShowFrm2Tone(); };

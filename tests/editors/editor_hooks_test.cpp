@@ -26,6 +26,18 @@ const std::vector<std::pair<const char *, HookSet>> &BuiltHooks()
         {"ShowFrmCHBatch", [] { return bool(Hooks().ShowFrmCHBatch); }},
         {"LoadBatchFunFlags", [] { return bool(Hooks().LoadBatchFunFlags); }},
         {"ShowFrmCHEdit", [] { return bool(Hooks().ShowFrmCHEdit); }},
+        {"ShowFrmCommuBook", [] { return bool(Hooks().ShowFrmCommuBook); }},
+        {"ShowFrmEMG", [] { return bool(Hooks().ShowFrmEMG); }},
+        {"ShowFrmTestData", [] { return bool(Hooks().ShowFrmTestData); }},
+        {"DetectFactoryTestMode", [] { return bool(Hooks().DetectFactoryTestMode); }},
+        {"LoadTestDataBeside", [] { return bool(Hooks().LoadTestDataBeside); }},
+        {"TestDataFileBytes", [] { return bool(Hooks().TestDataFileBytes); }},
+        {"StartFactorySession", [] { return bool(Hooks().StartFactorySession); }},
+        {"SendTestDataRead", [] { return bool(Hooks().SendTestDataRead); }},
+        {"IsTestDataReply", [] { return bool(Hooks().IsTestDataReply); }},
+        {"TakeTestDataReply", [] { return bool(Hooks().TakeTestDataReply); }},
+        {"TakeTestDataFirstByte", [] { return bool(Hooks().TakeTestDataFirstByte); }},
+        {"SendTestDataWrite", [] { return bool(Hooks().SendTestDataWrite); }},
     };
     return hooks;
 }
