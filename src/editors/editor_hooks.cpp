@@ -1,14 +1,15 @@
 #include "editors/editor_hooks.h"
 
 #include "data/hooks.h"
+#include "editors/tones/frm_5tone.h"
 
 void RegisterEditorHooks()
 {
     HookRegistry &h = Hooks();
-    (void)h;
     // Channel editors.
 
     // Settings editors and the factory test mode.
 
     // Tone editors.
+    h.ShowFrm5Tone = [] { ShowFrm5Tone(); };
 }
