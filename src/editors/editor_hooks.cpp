@@ -1,6 +1,7 @@
 #include "editors/editor_hooks.h"
 
 #include "data/hooks.h"
+#include "editors/tones/frm_2tone.h"
 #include "editors/tones/frm_5tone.h"
 
 void RegisterEditorHooks()
@@ -11,5 +12,6 @@ void RegisterEditorHooks()
     // Settings editors and the factory test mode.
 
     // Tone editors.
+    h.ShowFrm2Tone = [] { ShowFrm2Tone(); };
     h.ShowFrm5Tone = [] { ShowFrm5Tone(); };
 }

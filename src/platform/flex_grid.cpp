@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyleOptionHeader>
 #include <algorithm>
 #include <vector>
@@ -160,11 +161,11 @@ public:
             return;
         dirty_ = false;
         emit dataChanged(index(top_, left_), index(bottom_, right_));
-        if (top_ == 0)
+        if (top_ < fixedRows_)
             emit headerDataChanged(Qt::Horizontal, left_, right_);
-        if (left_ == 0)
+        if (left_ < fixedCols_)
             emit headerDataChanged(Qt::Vertical, top_, bottom_);
-        if (top_ == 0 && left_ == 0 && corner_)
+        if (top_ < fixedRows_ && left_ < fixedCols_ && corner_)
             corner_->update();
     }
 
@@ -184,6 +185,8 @@ public:
     }
 
     QWidget *corner_ = nullptr;
+    int fixedRows_ = 1;
+    int fixedCols_ = 1;
 
 private:
     int rows_;
@@ -196,16 +199,43 @@ private:
     int top_ = 0, left_ = 0, bottom_ = 0, right_ = 0;
 };
 
+// ---- The headers: they draw the fixed cells of their sections ----
+
+class FlexGridHeader : public QHeaderView {
+public:
+    FlexGridHeader(Qt::Orientation orientation, FlexGrid *grid) : QHeaderView(orientation, grid), grid_(grid) {}
+
+protected:
+    void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
+    {
+        if (rect.isValid())
+            grid_->PaintFixedSection(painter, viewport(), orientation(), rect, logicalIndex);
+    }
+
+private:
+    FlexGrid *grid_;
+};
+
 // ---- FlexGrid ----
 
 namespace {
 int Twips(int px) { return PxToTwips(px); }
+
+int SumOfFirst(const std::vector<int> &sizes, int count)
+{
+    int sum = 0;
+    for (int i = 0; i < count; ++i)
+        sum += sizes[static_cast<std::size_t>(i)];
+    return sum;
+}
 } // namespace
 
 FlexGrid::FlexGrid(int rows, int cols, QWidget *parent)
     : QTableView(parent), model_(new FlexGridModel(std::max(rows, 2), std::max(cols, 2), this))
 {
     setModel(model_);
+    setHorizontalHeader(new FlexGridHeader(Qt::Horizontal, this));
+    setVerticalHeader(new FlexGridHeader(Qt::Vertical, this));
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTabKeyNavigation(false);
@@ -223,10 +253,11 @@ FlexGrid::FlexGrid(int rows, int cols, QWidget *parent)
     }
     horizontalHeader()->setDefaultSectionSize(TwipsToPx(kDefaultColWidth));
     verticalHeader()->setDefaultSectionSize(rowPx);
-    horizontalHeader()->setFixedHeight(rowPx);
-    verticalHeader()->setFixedWidth(TwipsToPx(kDefaultColWidth));
-    setRowHidden(0, true);
-    setColumnHidden(0, true);
+    colPx_.assign(static_cast<std::size_t>(Cols()), TwipsToPx(kDefaultColWidth));
+    rowPx_.assign(static_cast<std::size_t>(Rows()), rowPx);
+    ApplyFixed();
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &FlexGrid::Scroll);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &FlexGrid::Scroll);
 
     // The corner button shows cell (0, 0).
     for (QAbstractButton *button : findChildren<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -243,6 +274,57 @@ FlexGrid::~FlexGrid() = default;
 
 int FlexGrid::Rows() const { return model_->rowCount(); }
 int FlexGrid::Cols() const { return model_->columnCount(); }
+
+void FlexGrid::setFixedRows(int rows)
+{
+    if (rows < 0 || rows >= Rows() || rows == fixedRows_)
+        return;
+    fixedRows_ = rows;
+    ApplyFixed();
+    if (row_ < fixedRows_)
+        MoveTo(fixedRows_, col_);
+}
+
+void FlexGrid::setFixedCols(int cols)
+{
+    if (cols < 0 || cols >= Cols() || cols == fixedCols_)
+        return;
+    fixedCols_ = cols;
+    ApplyFixed();
+    if (col_ < fixedCols_)
+        MoveTo(row_, fixedCols_);
+}
+
+int FlexGrid::FixedWidthPx() const { return SumOfFirst(colPx_, fixedCols_); }
+int FlexGrid::FixedHeightPx() const { return SumOfFirst(rowPx_, fixedRows_); }
+
+void FlexGrid::ApplyFixed()
+{
+    model_->fixedRows_ = fixedRows_;
+    model_->fixedCols_ = fixedCols_;
+    for (int r = 0; r < Rows(); ++r) {
+        const bool fixed = r < fixedRows_;
+        if (fixed == isRowHidden(r))
+            continue;
+        setRowHidden(r, fixed);
+        if (!fixed)
+            verticalHeader()->resizeSection(r, rowPx_[static_cast<std::size_t>(r)]);
+    }
+    for (int c = 0; c < Cols(); ++c) {
+        const bool fixed = c < fixedCols_;
+        if (fixed == isColumnHidden(c))
+            continue;
+        setColumnHidden(c, fixed);
+        if (!fixed)
+            horizontalHeader()->resizeSection(c, colPx_[static_cast<std::size_t>(c)]);
+    }
+    verticalHeader()->setFixedWidth(FixedWidthPx());
+    horizontalHeader()->setFixedHeight(FixedHeightPx());
+    verticalHeader()->viewport()->update();
+    horizontalHeader()->viewport()->update();
+    if (corner_)
+        corner_->update();
+}
 
 void FlexGrid::setRow(int row) { MoveTo(row, col_); }
 void FlexGrid::setCol(int col) { MoveTo(row_, col); }
@@ -320,16 +402,16 @@ void FlexGrid::setCellBackColorAt(int row, int col, const QColor &color)
 
 int FlexGrid::CellLeft() const
 {
-    if (col_ == 0)
-        return Twips(frameWidth());
-    return Twips(frameWidth() + verticalHeader()->width() + columnViewportPosition(col_));
+    if (col_ < fixedCols_)
+        return Twips(frameWidth() + SumOfFirst(colPx_, col_));
+    return Twips(frameWidth() + FixedWidthPx() + columnViewportPosition(col_));
 }
 
 int FlexGrid::CellTop() const
 {
-    if (row_ == 0)
-        return Twips(frameWidth());
-    return Twips(frameWidth() + horizontalHeader()->height() + rowViewportPosition(row_));
+    if (row_ < fixedRows_)
+        return Twips(frameWidth() + SumOfFirst(rowPx_, row_));
+    return Twips(frameWidth() + FixedHeightPx() + rowViewportPosition(row_));
 }
 
 int FlexGrid::CellWidth() const { return ColWidth(col_); }
@@ -345,20 +427,25 @@ void FlexGrid::Clear() { model_->ClearAll(); }
 
 int FlexGrid::ColWidth(int col) const
 {
-    if (col == 0)
-        return Twips(verticalHeader()->width());
     if (col < 0 || col >= Cols())
         return 0;
-    return Twips(horizontalHeader()->sectionSize(col));
+    return Twips(colPx_[static_cast<std::size_t>(col)]);
 }
 
 void FlexGrid::setColWidth(int col, int twips)
 {
+    if (col < 0 || col >= Cols())
+        return;
     const int px = twips < 0 ? TwipsToPx(kDefaultColWidth) : TwipsToPx(twips);
-    if (col == 0)
-        verticalHeader()->setFixedWidth(px);
-    else if (col > 0 && col < Cols())
+    colPx_[static_cast<std::size_t>(col)] = px;
+    if (col < fixedCols_) {
+        verticalHeader()->setFixedWidth(FixedWidthPx());
+        verticalHeader()->viewport()->update();
+        if (corner_)
+            corner_->update();
+    } else {
         horizontalHeader()->resizeSection(col, px);
+    }
 }
 
 int FlexGrid::ColAlignment(int col) const
@@ -374,25 +461,30 @@ void FlexGrid::setColAlignment(int col, int alignment)
 
 int FlexGrid::RowHeight(int row) const
 {
-    if (row == 0)
-        return Twips(horizontalHeader()->height());
     if (row < 0 || row >= Rows())
         return 0;
-    return Twips(verticalHeader()->sectionSize(row));
+    return Twips(rowPx_[static_cast<std::size_t>(row)]);
 }
 
 void FlexGrid::setRowHeight(int row, int twips)
 {
+    if (row < 0 || row >= Rows())
+        return;
     const int px = TwipsToPx(std::max(twips, 0));
-    if (row == 0)
-        horizontalHeader()->setFixedHeight(px);
-    else if (row > 0 && row < Rows())
+    rowPx_[static_cast<std::size_t>(row)] = px;
+    if (row < fixedRows_) {
+        horizontalHeader()->setFixedHeight(FixedHeightPx());
+        horizontalHeader()->viewport()->update();
+        if (corner_)
+            corner_->update();
+    } else {
         verticalHeader()->resizeSection(row, px);
+    }
 }
 
 void FlexGrid::ShowCell(int row, int col)
 {
-    if (row >= 1 && col >= 1 && model_->Inside(row, col))
+    if (row >= fixedRows_ && col >= fixedCols_ && model_->Inside(row, col))
         scrollTo(model_->index(row, col));
 }
 
@@ -442,11 +534,11 @@ void FlexGrid::keyPressEvent(QKeyEvent *event)
         return;
     }
     // From a fixed cell a move starts at the nearest cell that can be current.
-    selectionModel()->setCurrentIndex(model_->index(std::max(row_, 1), std::max(col_, 1)),
+    selectionModel()->setCurrentIndex(model_->index(std::max(row_, fixedRows_), std::max(col_, fixedCols_)),
                                       QItemSelectionModel::NoUpdate);
     const QModelIndex target = moveCursor(action, event->modifiers());
     selectionModel()->setCurrentIndex(model_->index(row_, col_), QItemSelectionModel::NoUpdate);
-    if (!target.isValid() || target.row() < 1 || target.column() < 1)
+    if (!target.isValid() || target.row() < fixedRows_ || target.column() < fixedCols_)
         return;
     scrollTo(target);
     MoveTo(target.row(), target.column());
@@ -547,16 +639,65 @@ bool FlexGrid::eventFilter(QObject *watched, QEvent *event)
 
 void FlexGrid::PaintCorner(QWidget *corner)
 {
-    QStyleOptionHeader opt;
-    opt.initFrom(corner);
-    opt.rect = corner->rect();
-    opt.position = QStyleOptionHeader::OnlyOneSection;
-    opt.text = model_->DisplayText(0, 0);
-    opt.textAlignment = model_->QtAlignment(0, opt.text);
-    if (model_->At(0, 0).hasFore)
-        opt.palette.setColor(QPalette::ButtonText, QColor(model_->At(0, 0).fore));
-    if (model_->At(0, 0).hasBack)
-        opt.palette.setColor(QPalette::Button, QColor(model_->At(0, 0).back));
     QPainter painter(corner);
-    style()->drawControl(QStyle::CE_Header, &opt, &painter, corner);
+    int top = 0;
+    for (int r = 0; r < fixedRows_; ++r) {
+        const int height = rowPx_[static_cast<std::size_t>(r)];
+        int left = 0;
+        for (int c = 0; c < fixedCols_; ++c) {
+            const int width = colPx_[static_cast<std::size_t>(c)];
+            PaintFixedCell(&painter, corner, QRect(left, top, width, height), r, c);
+            left += width;
+        }
+        top += height;
+    }
+}
+
+void FlexGrid::PaintFixedSection(QPainter *painter, QWidget *header, Qt::Orientation orientation, const QRect &rect,
+                                 int section) const
+{
+    // A column's section holds its fixed rows one below the other, a row's section its fixed
+    // columns side by side.
+    if (orientation == Qt::Horizontal) {
+        int top = rect.top();
+        for (int r = 0; r < fixedRows_; ++r) {
+            const int height = rowPx_[static_cast<std::size_t>(r)];
+            PaintFixedCell(painter, header, QRect(rect.left(), top, rect.width(), height), r, section);
+            top += height;
+        }
+    } else {
+        int left = rect.left();
+        for (int c = 0; c < fixedCols_; ++c) {
+            const int width = colPx_[static_cast<std::size_t>(c)];
+            PaintFixedCell(painter, header, QRect(left, rect.top(), width, rect.height()), section, c);
+            left += width;
+        }
+    }
+}
+
+void FlexGrid::PaintFixedCell(QPainter *painter, QWidget *widget, const QRect &rect, int row, int col) const
+{
+    if (rect.isEmpty() || !model_->Inside(row, col))
+        return;
+    QStyleOptionHeader opt;
+    opt.initFrom(widget);
+    opt.state |= QStyle::State_Raised;
+    opt.rect = rect;
+    // Drawn as a middle section of a row of headings, so that every fixed cell gets the
+    // separating lines on both of its ends, also beside another fixed cell.
+    opt.orientation = Qt::Horizontal;
+    opt.position = QStyleOptionHeader::Middle;
+    opt.text = model_->DisplayText(row, col);
+    opt.textAlignment = model_->QtAlignment(col, opt.text);
+    const FlexGridModel::Cell &cell = model_->At(row, col);
+    if (cell.hasFore)
+        opt.palette.setColor(QPalette::ButtonText, QColor(cell.fore));
+    if (cell.hasBack) {
+        opt.palette.setColor(QPalette::Button, QColor(cell.back));
+        opt.palette.setColor(QPalette::Window, QColor(cell.back));
+    }
+    painter->save();
+    painter->setClipRect(rect, Qt::IntersectClip);
+    style()->drawControl(QStyle::CE_Header, &opt, painter, widget);
+    painter->restore();
 }

@@ -3,10 +3,12 @@
 // QTableView with a light model of its own (one text and two optional colours per cell, no item
 // objects, so a redraw of a few thousand cells costs little).
 //
-// Rows and columns are numbered as the handlers number them: row 0 is the fixed header row and
-// column 0 the fixed label column. They stay in place while the rest scrolls (they are the
-// view's headers and corner) and can never become current by a user's move; the program may
-// still make them current (Row = 0), as the colouring walk does. Model index (r, c) is grid cell
+// Rows and columns are numbered as the handlers number them: the first FixedRows() rows and the
+// first FixedCols() columns are fixed (one of each unless the program sets other counts), so
+// row 0 is a header row and column 0 a label column. Fixed cells are drawn as headings, stay in
+// place while the rest scrolls (they are drawn by the view's headers and corner) and can never
+// become current by a user's move (arrows, Home/End, Page keys, mouse); the program may still
+// make them current (Row = 0), as the colouring walk does. Model index (r, c) is grid cell
 // (r, c), so a QTableView's own row and column numbers are the grid's.
 //
 // Events (signals):
@@ -15,6 +17,7 @@
 // - Click: a mouse click on the grid (after the press made the clicked cell current), also on a
 //   fixed cell; not for the second click of a double click.
 // - DblClick: the second click of a double click on a cell.
+// - Scroll: either scroll bar's value changed (by the user or by a move that scrolled).
 // - KeyDown(keyCode, shift) for every key, then KeyPress(keyAscii) for a key that gives a
 //   character (vb_keys.h); a handler that sets the code to 0 cancels the key. Arrow, page, Home
 //   and End keys then move the current cell. Tab moves the focus on (not through the cells), and
@@ -26,8 +29,10 @@
 #include <QColor>
 #include <QString>
 #include <QTableView>
+#include <vector>
 
 class FlexGridModel;
+class QPainter;
 
 // Column alignments, by the numbers the program's layout code uses.
 enum FlexAlignment : int {
@@ -56,8 +61,12 @@ public:
 
     int Rows() const;
     int Cols() const;
-    int FixedRows() const { return 1; }
-    int FixedCols() const { return 1; }
+    int FixedRows() const { return fixedRows_; }
+    int FixedCols() const { return fixedCols_; }
+    // The number of fixed rows (columns), from 0 to Rows() - 1 (Cols() - 1); other counts change
+    // nothing. A current cell that becomes fixed moves to the nearest cell that is not (EnterCell).
+    void setFixedRows(int rows);
+    void setFixedCols(int cols);
 
     // The current cell. Setting a value outside the grid changes nothing; a change raises EnterCell.
     int Row() const { return row_; }
@@ -113,6 +122,7 @@ public:
     void ShowCell(int row, int col);
 
 signals:
+    void Scroll();
     void Click();
     void DblClick();
     void EnterCell();
@@ -131,10 +141,26 @@ protected:
 private:
     // Makes (row, col) current; raises EnterCell when that changed the current cell.
     void MoveTo(int row, int col);
+    // Hides the fixed rows and columns from the view (the headers draw them) and sizes the headers.
+    void ApplyFixed();
     void PaintCorner(QWidget *corner);
+    // Draws the fixed cells of one header section: a column's fixed rows or a row's fixed columns.
+    void PaintFixedSection(QPainter *painter, QWidget *header, Qt::Orientation orientation, const QRect &rect,
+                           int section) const;
+    void PaintFixedCell(QPainter *painter, QWidget *widget, const QRect &rect, int row, int col) const;
+    int FixedWidthPx() const;
+    int FixedHeightPx() const;
+
+    friend class FlexGridHeader;
 
     FlexGridModel *model_;
     QWidget *corner_ = nullptr;
+    // Sizes in pixels of every column and row as last set; the header sections of the cells that
+    // scroll follow them, the fixed ones are drawn from them.
+    std::vector<int> colPx_;
+    std::vector<int> rowPx_;
+    int fixedRows_ = 1;
+    int fixedCols_ = 1;
     int row_ = 1;
     int col_ = 1;
     bool redraw_ = true;

@@ -18,6 +18,7 @@ const std::vector<std::pair<const char *, HookSet>> &BuiltHooks()
 {
     static const std::vector<std::pair<const char *, HookSet>> hooks{
         // One line per hook: {"ShowFrmOption", [] { return bool(Hooks().ShowFrmOption); }},
+        {"ShowFrm2Tone", [] { return bool(Hooks().ShowFrm2Tone); }},
         {"ShowFrm5Tone", [] { return bool(Hooks().ShowFrm5Tone); }},
     };
     return hooks;

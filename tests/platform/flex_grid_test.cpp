@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QHeaderView>
+#include <QImage>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -272,6 +274,141 @@ TEST(FlexGridTest, ArrowFromAFixedCellGoesToTheNearestCellThatCanBeCurrent)
     QTest::keyClick(&grid, Qt::Key_Up);
     EXPECT_EQ(grid.Row(), 1);
     EXPECT_EQ(grid.Col(), 3);
+}
+
+// The 5-tone code grid: 101 x 6 with two fixed columns (row numbers and the call kind).
+TEST(FlexGridTest, TwoFixedColumnsAreDrawnAsFixedAndNeverReachedByTheUser)
+{
+    Shown s(101, 6);
+    FlexGrid &grid = *s.grid;
+    EventLog log(&grid);
+    EXPECT_EQ(grid.FixedCols(), 1);
+    EXPECT_EQ(grid.FixedRows(), 1);
+    grid.setFixedCols(2);
+    EXPECT_EQ(grid.FixedCols(), 2);
+    // The current cell was in the column that became fixed: it moves to the first one that is not.
+    EXPECT_EQ(log.events, QStringList({S("Enter(1,2)")}));
+    const int widths[] = {400, 1200, 4300, 1600, 1800, 1050};
+    for (int c = 0; c < 6; ++c)
+        grid.setColWidth(c, widths[c]);
+    grid.setRowHeight(0, 500);
+    for (int r = 1; r < 101; ++r) {
+        grid.setTextMatrix(r, 0, QString::number(r - 1));
+        grid.setTextMatrix(r, 1, S("kind"));
+    }
+    Settle();
+    for (int c = 0; c < 6; ++c)
+        EXPECT_EQ(grid.ColWidth(c), PxToTwips(TwipsToPx(widths[c]))) << c;
+    // Both fixed columns are drawn beside the rows, outside the scrolling cells.
+    EXPECT_TRUE(grid.isColumnHidden(0));
+    EXPECT_TRUE(grid.isColumnHidden(1));
+    EXPECT_FALSE(grid.isColumnHidden(2));
+    EXPECT_EQ(grid.verticalHeader()->width(), TwipsToPx(400) + TwipsToPx(1200));
+    EXPECT_EQ(grid.model()->data(grid.model()->index(7, 1)).toString(), S("kind"));
+
+    // A change of a cell in the second fixed column shows in the fixed area, in that column only.
+    const int rowMiddle = grid.rowViewportPosition(3) + grid.rowHeight(3) / 2;
+    const QRect kindCell(TwipsToPx(400) + 2, rowMiddle - 3, TwipsToPx(1200) - 4, 6);
+    const QRect numberCell(2, rowMiddle - 3, TwipsToPx(400) - 4, 6);
+    const QImage before = grid.verticalHeader()->viewport()->grab().toImage();
+    grid.setTextMatrix(3, 1, S("WWWWWWWW"));
+    Settle();
+    const QImage after = grid.verticalHeader()->viewport()->grab().toImage();
+    EXPECT_NE(before.copy(kindCell), after.copy(kindCell));
+    EXPECT_EQ(before.copy(numberCell), after.copy(numberCell));
+
+    // Keys: Home, Left and Ctrl+Home stop at column 2; End reaches the last column.
+    log.events.clear();
+    QTest::keyClick(&grid, Qt::Key_End);
+    QTest::keyClick(&grid, Qt::Key_Home);
+    QTest::keyClick(&grid, Qt::Key_Left);
+    QTest::keyClick(&grid, Qt::Key_PageDown);
+    QTest::keyClick(&grid, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_EQ(grid.Col(), 2);
+    QStringList enters;
+    for (const QString &event : log.events)
+        if (event.startsWith(S("Enter")))
+            enters << event;
+    ASSERT_EQ(enters.size(), 4);
+    EXPECT_EQ(enters[0], S("Enter(1,5)"));
+    EXPECT_EQ(enters[1], S("Enter(1,2)"));
+    EXPECT_EQ(enters[3], S("Enter(1,2)"));
+    // The mouse: a click on a fixed cell of column 1 makes no cell current.
+    log.events.clear();
+    QTest::mouseClick(grid.verticalHeader()->viewport(), Qt::LeftButton, {}, kindCell.center());
+    EXPECT_EQ(log.events, QStringList({S("Click")}));
+    EXPECT_EQ(grid.Col(), 2);
+
+    // The program may still make a fixed cell current; its place is in the fixed area.
+    grid.setRow(4);
+    grid.setCol(1);
+    EXPECT_EQ(grid.Col(), 1);
+    EXPECT_EQ(grid.CellLeft(), PxToTwips(grid.frameWidth() + TwipsToPx(400)));
+    EXPECT_EQ(grid.CellWidth(), PxToTwips(TwipsToPx(1200)));
+    grid.setCol(2);
+    EXPECT_EQ(grid.CellLeft(), PxToTwips(grid.frameWidth() + TwipsToPx(400) + TwipsToPx(1200)));
+    // An arrow from the fixed column lands on the nearest cell that can be current.
+    grid.setCol(1);
+    QTest::keyClick(&grid, Qt::Key_Down);
+    EXPECT_EQ(grid.Row(), 5);
+    EXPECT_EQ(grid.Col(), 2);
+}
+
+TEST(FlexGridTest, FixedRowsAndColumnsCanBeSetFromNoneToAllButOne)
+{
+    Shown s(10, 5);
+    FlexGrid &grid = *s.grid;
+    grid.setFixedRows(2);
+    EXPECT_EQ(grid.FixedRows(), 2);
+    EXPECT_EQ(grid.Row(), 2);
+    QTest::keyClick(&grid, Qt::Key_Up);
+    EXPECT_EQ(grid.Row(), 2);
+    grid.setRowHeight(0, 300);
+    grid.setRow(1);
+    EXPECT_EQ(grid.CellTop(), PxToTwips(grid.frameWidth() + TwipsToPx(300)));
+    // Counts that leave no cell to move to, or are negative, change nothing.
+    grid.setFixedRows(10);
+    grid.setFixedCols(5);
+    grid.setFixedCols(-1);
+    EXPECT_EQ(grid.FixedRows(), 2);
+    EXPECT_EQ(grid.FixedCols(), 1);
+    // No fixed column: column 0 is a cell like the others.
+    grid.setFixedCols(0);
+    grid.setFixedRows(1);
+    grid.setRow(3);
+    grid.setCol(1);
+    QTest::keyClick(&grid, Qt::Key_Left);
+    EXPECT_EQ(grid.Col(), 0);
+    EXPECT_EQ(grid.CellLeft(), PxToTwips(grid.frameWidth()));
+    // Row 1 is an ordinary row again and can be reached.
+    QTest::keyClick(&grid, Qt::Key_Up);
+    QTest::keyClick(&grid, Qt::Key_Up);
+    QTest::keyClick(&grid, Qt::Key_Up);
+    EXPECT_EQ(grid.Row(), 1);
+}
+
+TEST(FlexGridTest, ScrollIsRaisedWhenEitherScrollBarMoves)
+{
+    Shown s(101, 6);
+    FlexGrid &grid = *s.grid;
+    for (int c = 1; c < 6; ++c)
+        grid.setColWidth(c, 4000);
+    Settle();
+    int scrolls = 0;
+    QObject::connect(&grid, &FlexGrid::Scroll, [&] { ++scrolls; });
+    // The program's moves do not scroll.
+    grid.setRow(90);
+    Settle();
+    EXPECT_EQ(scrolls, 0);
+    grid.verticalScrollBar()->setValue(10);
+    EXPECT_EQ(scrolls, 1);
+    grid.horizontalScrollBar()->setValue(1);
+    EXPECT_EQ(scrolls, 2);
+    // A user's move that leaves the visible rows scrolls, and so raises Scroll.
+    QTest::keyClick(&grid, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_GT(scrolls, 2);
+    EXPECT_EQ(grid.Row(), 100);
 }
 
 TEST(FlexGridTest, ChangesAreAnnouncedTogetherAndOnlyWhileDrawingIsOn)

@@ -44,20 +44,6 @@ constexpr int kPeriodHigh = 100;
 constexpr int kInfoCodeDigitsShown = 12;
 constexpr int kPttIdDigitsShown = 24; // the radio keeps 24 digits of a PTT-ID code
 
-// The grid's second fixed column and its Scroll event.
-template <class Grid>
-void SetFixedGridCols(Grid *grid, int cols)
-{
-    if constexpr (requires { grid->setFixedCols(cols); })
-        grid->setFixedCols(cols);
-}
-template <class Grid, class Fn>
-void ConnectGridScroll(Grid *grid, QObject *context, Fn fn)
-{
-    if constexpr (requires { &Grid::Scroll; })
-        QObject::connect(grid, &Grid::Scroll, context, fn);
-}
-
 const QString kPttIdKind = QStringLiteral("PTTID");
 const QString kAniKind = QStringLiteral("ANI");
 
@@ -224,7 +210,7 @@ void Frm5Tone::CreateControls()
     MSHFlexGrid1 = new FlexGrid(kGridRows, kGridCols, this);
     MSHFlexGrid1->setObjectName(QStringLiteral("MSHFlexGrid1"));
     SetGeometryTwips(MSHFlexGrid1, 120, 4080, 10695, 3540);
-    SetFixedGridCols(MSHFlexGrid1, 2);
+    MSHFlexGrid1->setFixedCols(2);
     Text3 = NewTextBox(this, QStringLiteral("Text3"), 40);
     Text3->setCharRule(HexUpper);
     Text3->setClipboardKeysBlocked(true);
@@ -302,7 +288,7 @@ void Frm5Tone::CreateControls()
     connect(MSHFlexGrid1, &FlexGrid::EnterCell, this, &Frm5Tone::MSHFlexGrid1_EnterCell);
     connect(MSHFlexGrid1, &FlexGrid::Click, this, &Frm5Tone::MSHFlexGrid1_Click);
     connect(MSHFlexGrid1, &FlexGrid::DblClick, this, &Frm5Tone::MSHFlexGrid1_DblClick);
-    ConnectGridScroll(MSHFlexGrid1, this, [this] { MSHFlexGrid1_Scroll(); });
+    connect(MSHFlexGrid1, &FlexGrid::Scroll, this, &Frm5Tone::MSHFlexGrid1_Scroll);
     connect(Command1, &QPushButton::clicked, this, &Frm5Tone::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Frm5Tone::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Frm5Tone::Command3_Click);
@@ -817,6 +803,13 @@ void Frm5Tone::MSHFlexGrid1_EnterCell()
 void Frm5Tone::OpenCellEditor(int row, int col)
 {
     FlexGrid *g = MSHFlexGrid1;
+    if (col < kColCode)
+        return;
+    // The cell is brought into sight first; that scroll is the editor's own move and commits
+    // nothing (the cell left has been committed already).
+    scrollingToCell_ = true;
+    g->ShowCell(row, col);
+    scrollingToCell_ = false;
     const int left = g->x() + TwipsToPx(g->CellLeft());
     const int top = g->y() + TwipsToPx(g->CellTop());
     const int width = TwipsToPx(g->CellWidth());
@@ -900,6 +893,8 @@ void Frm5Tone::MSHFlexGrid1_DblClick()
 
 void Frm5Tone::MSHFlexGrid1_Scroll()
 {
+    if (scrollingToCell_)
+        return;
     SaveFiveToneCell(CurTone5Row, CurTone5Col);
     Text3->hide();
     Combo2->hide();

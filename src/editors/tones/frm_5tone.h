@@ -117,6 +117,7 @@ private:
     QPlainTextEdit *Text1 = nullptr;
 
     bool GridReady = false;
+    bool scrollingToCell_ = false;
     QString OldOwnId;
     QString sheet_;
     // The decode time as edited: it reaches RadioData only with an OK that passes its checks.
