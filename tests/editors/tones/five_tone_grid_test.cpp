@@ -1,4 +1,5 @@
 #include <QDialog>
+#include <QKeyEvent>
 
 #include "common/captions.h"
 #include "data/lang_text.h"
@@ -272,6 +273,26 @@ TEST_F(UserStandardTest, OkStoresRoundedValuesAndCancelNothing)
     testenv::ExpectCaptionsInBothLanguages([] { return std::make_unique<Frm5ToneDefTS>(); },
                                            {"Label1(0)", "Label1(1)", "Label1(2)", "Label1(3)", "Label1(4)",
                                             "Label1(5)", "Label1(6)", "Label1(7)", "Label1(8)", "Label1(9)"});
+}
+
+TEST_F(UserStandardTest, EnterAtOnceStoresEveryValueUnchanged)
+{
+    State().SignallingEditCopy = State().RadioData.SignallingRecord;
+    const UserToneStandard before = State().SignallingEditCopy.FiveToneBlock.UserStandard;
+    Frm5ToneDefTS d;
+    d.show();
+    d.activateWindow();
+    QApplication::setActiveWindow(&d);
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    QPushButton *ok = d.findChild<QPushButton *>("CommandOK");
+    ASSERT_EQ(QApplication::focusWidget(), ok);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(ok, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(ok, &release);
+    EXPECT_EQ(d.result(), int(QDialog::Accepted));
+    EXPECT_EQ(State().SignallingEditCopy.FiveToneBlock.UserStandard, before);
 }
 
 } // namespace
