@@ -140,6 +140,31 @@ TEST_F(ComposerDialogTest, ChangingTheTypeRestoresTheStoredSeparatorAndCancelSto
     EXPECT_EQ(Text(&w, "Text4", 1)->text(), "");
 }
 
+TEST_F(ComposerDialogTest, LeavingAShortCodeWarnsExceptForCancel)
+{
+    Frm5Tone w;
+    State().SpecialCallTarget = TargetCodeRow;
+    FrmSpecial d(&w);
+    d.show();
+    d.activateWindow();
+    QApplication::setActiveWindow(&d);
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    TextBox *code = FindArrayElement<TextBox>(&d, "Text1", 0);
+    code->setText("12");
+    code->setFocus();
+    QApplication::processEvents();
+    d.findChild<QPushButton *>("CommandCancel")->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    EXPECT_TRUE(script->messages().isEmpty());
+    code->setFocus();
+    d.findChild<TextBox *>("Text2")->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    ASSERT_EQ(script->messages().size(), 1);
+    EXPECT_EQ(script->messages()[0].text, GetMsgText(36876, kLangTextLongBuffer));
+    EXPECT_NE(QApplication::focusWidget(), code); // the focus is not taken back
+}
+
 TEST_F(ComposerDialogTest, CaptionsInBothLanguages)
 {
     testenv::ExpectCaptionsInBothLanguages([]() -> std::unique_ptr<QWidget> {
