@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench_stats.h"
 #include "common/test_env.h"
 #include "data/app_state.h"
 #include "data/channel_record.h"
@@ -51,20 +52,13 @@ void FillFullTable(int seed)
     SetDefaults(s.RadioData.FmChannelTable);
 }
 
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenByDefault();
     QApplication app(argc, argv);
-    const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 50;
+    const int rounds = bench::Rounds(argc, argv, 50);
 
     testenv::TempProgramDir programDir; // the staged language files
     ResetState();
@@ -96,8 +90,8 @@ int main(int argc, char **argv)
 
     std::printf("ShowListByData (first build, lists included): %.2f ms\n", showMs);
     std::printf("ReShowListByData, 206 channels x 10 columns, %d rounds: median %.2f ms, worst %.2f ms\n", rounds,
-                Median(redraw), *std::max_element(redraw.begin(), redraw.end()));
-    std::printf("  with the repaint that follows: median %.2f ms, worst %.2f ms\n", Median(withPaint),
-                *std::max_element(withPaint.begin(), withPaint.end()));
+                bench::Median(redraw), bench::Worst(redraw));
+    std::printf("  with the repaint that follows: median %.2f ms, worst %.2f ms\n", bench::Median(withPaint),
+                bench::Worst(withPaint));
     return 0;
 }

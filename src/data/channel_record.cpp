@@ -33,7 +33,7 @@ void WalkChannel(IO &io, T &c)
                     &c.EncodeCtcssIndex,  &c.DecodeCtcssIndex, &c.EncodeDcsCode,    &c.DecodeDcsCode,
                     &c.OptSig,            &c.TwoToneIndex,     &c.FiveToneIndex,    &c.Scrambler,
                     &c.DtmfPttId,         &c.FiveTonePttId,    &c.SquelchMode,      &c.CustomCtcss,
-                    &c.Reserved2,         &c.Reserved3,        &c.Reserved4,        &c.Reserved5,
+                    &c.PttIdFlag,         &c.Reserved3,        &c.Reserved4,        &c.Reserved5,
                     &c.DtmfMemoryIndex,   &c.ExtraDisplay,     &c.BusyLock,         &c.Reserved6,
                     &c.PttIdDecode})
         io.i16(*v);

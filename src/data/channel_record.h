@@ -67,7 +67,7 @@ struct ChannelRecord {
     int16_t FiveTonePttId = 0;
     int16_t SquelchMode = 0; // 0..4
     int16_t CustomCtcss = 0; // 0.1 Hz
-    int16_t Reserved2 = 0;
+    int16_t PttIdFlag = 0; // PTT-ID on; set by the single-channel dialog only when it appends
     int16_t Reserved3 = 0;
     int16_t Reserved4 = 0;
     int16_t Reserved5 = 0;

@@ -120,7 +120,7 @@ void AddMidBandChannel(int number)
     c.SignalRelation = stale.SignalRelation;
     c.DecodeDcsBit8 = stale.DecodeDcsBit8;
     c.Reserved1 = stale.Reserved1;
-    c.Reserved2 = stale.Reserved2;
+    c.PttIdFlag = stale.PttIdFlag;
     c.Reserved3 = stale.Reserved3;
     c.Reserved4 = stale.Reserved4;
     c.Reserved6 = stale.Reserved6;

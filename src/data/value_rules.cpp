@@ -155,13 +155,8 @@ Limits BandLimits(int kind)
 
 Num SnapToRaster(const Num &f, double bandLow)
 {
-    int64_t d = RoundUnits(f, 5);
     const int64_t b = static_cast<int64_t>(std::nearbyint(bandLow * 1e5));
-    const int64_t diff = d - b;
-    const int64_t e = diff % 250;
-    if (e != 0 && diff % 625 != 0)
-        d -= e;
-    return NumFromUnits(d, 5);
+    return NumFromUnits(SnapUnitsToRaster(RoundUnits(f, 5), b), 5);
 }
 
 double FarthestEdge(const Num &f, bool warn, int kind)
@@ -280,6 +275,15 @@ QString StoredDigits(const QString &text, int decimals, int digits, bool truncat
 }
 
 } // namespace
+
+int64_t SnapUnitsToRaster(int64_t units, int64_t baseUnits)
+{
+    const int64_t diff = units - baseUnits;
+    const int64_t e = diff % 250;
+    if (e != 0 && diff % 625 != 0)
+        return units - e;
+    return units;
+}
 
 bool ReadUnits(const QString &text, int decimals, int64_t &units)
 {

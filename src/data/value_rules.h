@@ -88,6 +88,11 @@ double FmFallbackFre();
 // The band warning (language key 2001, exclamation icon, OK only).
 void ShowBandWarning();
 
+// The channel raster in 10 Hz units, counted from baseUnits: a value whose distance from the base
+// is a multiple of 2.5 kHz (250) or of 6.25 kHz (625) stays; any other moves onto the 2.5 kHz
+// point next to it on the side of the base.
+int64_t SnapUnitsToRaster(int64_t units, int64_t baseUnits);
+
 // Exact helpers for callers that work with these values in whole units.
 // A text that reads as a number, in whole units of 10^-decimals (0..9), halves to even.
 bool ReadUnits(const QString &text, int decimals, int64_t &units);

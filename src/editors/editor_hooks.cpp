@@ -1,15 +1,31 @@
 #include "editors/editor_hooks.h"
 
+#include "data/batch_fun_flags.h"
 #include "data/hooks.h"
 #include "editors/tones/frm_2tone.h"
 #include "editors/tones/frm_5tone.h"
+#include "editors/settings/frm_dtmf.h"
+#include "editors/settings/frm_alert.h"
+#include "editors/settings/frm_option.h"
+#include "editors/settings/frm_scan.h"
+#include "editors/channel/frm_ch_batch.h"
+#include <QApplication>
+
+#include "editors/channel/frm_ch_edit.h"
 
 void RegisterEditorHooks()
 {
     HookRegistry &h = Hooks();
     // Channel editors.
+    h.ShowFrmCHBatch = [] { ShowFrmCHBatch(); };
+    h.LoadBatchFunFlags = [] { LoadBatchFunFlags(); };
+    h.ShowFrmCHEdit = [] { ShowFrmCHEdit(QApplication::activeWindow()); };
 
     // Settings editors and the factory test mode.
+    h.ShowFrmDTMF = [] { ShowFrmDTMF(); };
+    h.ShowFrmOption = [] { ShowFrmOption(); };
+    h.ShowFrmAlert = [] { ShowFrmAlert(); };
+    h.ShowFrmScan = [] { ShowFrmScan(); };
 
     // Tone editors.
     h.ShowFrm2Tone = [] { ShowFrm2Tone(); };

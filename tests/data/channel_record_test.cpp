@@ -48,7 +48,7 @@ const std::vector<fieldrows::Row<ChannelRecord>> &Rows()
         C_(80, FiveTonePttId),
         C_(82, SquelchMode),
         C_(84, CustomCtcss),
-        C_(86, Reserved2),
+        C_(86, PttIdFlag),
         C_(88, Reserved3),
         C_(90, Reserved4),
         C_(92, Reserved5),

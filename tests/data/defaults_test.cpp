@@ -280,7 +280,7 @@ TEST_F(DefaultsTest, MidBandChannelReusesTheStaleSlotsReservedFields)
     stale.SignalRelation = 1;
     stale.DecodeDcsBit8 = 1;
     stale.Reserved1 = 11;
-    stale.Reserved2 = 12;
+    stale.PttIdFlag = 12;
     stale.Reserved3 = 13;
     stale.Reserved4 = 14;
     stale.Reserved5 = 15;
@@ -307,7 +307,7 @@ TEST_F(DefaultsTest, MidBandChannelReusesTheStaleSlotsReservedFields)
     EXPECT_EQ(c.SignalRelation, 1);
     EXPECT_EQ(c.DecodeDcsBit8, 1);
     EXPECT_EQ(c.Reserved1, 11);
-    EXPECT_EQ(c.Reserved2, 12);
+    EXPECT_EQ(c.PttIdFlag, 12);
     EXPECT_EQ(c.Reserved3, 13);
     EXPECT_EQ(c.Reserved4, 14);
     EXPECT_EQ(c.Reserved6, 16);

@@ -20,6 +20,13 @@ const std::vector<std::pair<const char *, HookSet>> &BuiltHooks()
         // One line per hook: {"ShowFrmOption", [] { return bool(Hooks().ShowFrmOption); }},
         {"ShowFrm2Tone", [] { return bool(Hooks().ShowFrm2Tone); }},
         {"ShowFrm5Tone", [] { return bool(Hooks().ShowFrm5Tone); }},
+        {"ShowFrmDTMF", [] { return bool(Hooks().ShowFrmDTMF); }},
+        {"ShowFrmOption", [] { return bool(Hooks().ShowFrmOption); }},
+        {"ShowFrmAlert", [] { return bool(Hooks().ShowFrmAlert); }},
+        {"ShowFrmScan", [] { return bool(Hooks().ShowFrmScan); }},
+        {"ShowFrmCHBatch", [] { return bool(Hooks().ShowFrmCHBatch); }},
+        {"LoadBatchFunFlags", [] { return bool(Hooks().LoadBatchFunFlags); }},
+        {"ShowFrmCHEdit", [] { return bool(Hooks().ShowFrmCHEdit); }},
     };
     return hooks;
 }
