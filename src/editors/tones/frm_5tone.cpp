@@ -16,6 +16,7 @@
 #include "data/radio_data.h"
 #include "data/tone_standards.h"
 #include "data/value_rules.h"
+#include "editors/settings/settings_form.h"
 #include "editors/tones/frm_5tone_def_ts.h"
 #include "editors/tones/frm_5tone_special.h"
 #include "platform/dialog_routines.h"
@@ -111,13 +112,12 @@ QLabel *NewLabel(QWidget *parent, const QString &name, int index = -1)
     return label;
 }
 
-// Sets a label's text, sizes it to the text and puts it 100 twips left of its control.
+// Sets a label's text, sizes it to the text and puts it 100 twips left of its control, on the
+// control's line.
 void SetPlacedLabel(QLabel *label, const QString &text, const QWidget *control)
 {
-    label->setText(text);
-    label->adjustSize();
+    SetCaptionLeftOf(label, text, control, kLabelGap);
     label->move(label->x(), control->y() + (control->height() - label->height()) / 2);
-    PlaceCaptionLabel(label, control, kLabelGap);
 }
 
 // Every key of the window's texts is read from the current language file at each load.
@@ -383,34 +383,28 @@ void Frm5Tone::InitFiveToneLists()
 {
     for (ComboBox *list : {static_cast<ComboBox *>(Combo3), Combo1[3], Combo5[0], Combo5[1]}) {
         list->Clear();
-        for (int period = kPeriodLow; period <= kPeriodHigh; ++period)
-            list->AddItem(QString::number(period));
+        AddNumberItems(list, kPeriodLow, kPeriodHigh);
     }
     Combo1[5]->Clear();
     for (int j = 0; j <= 250; ++j)
-        Combo1[5]->AddItem(QStringLiteral("%1.%2").arg(j / 10).arg(j % 10));
+        Combo1[5]->AddItem(TenthsText(j));
     for (int i : {4, 6, 8}) {
         Combo1[std::size_t(i)]->Clear();
-        for (int v = 10; v <= 2550; v += 10)
-            Combo1[std::size_t(i)]->AddItem(QString::number(v));
+        AddNumberItems(Combo1[std::size_t(i)], 10, 2550, 10);
     }
     Combo1[12]->Clear();
-    for (int v = 0; v <= 2500; v += 10)
-        Combo1[12]->AddItem(QString::number(v));
+    AddNumberItems(Combo1[12], 0, 2500, 10);
     Combo1[9]->Clear();
-    for (int v = 0; v <= 2550; v += 10)
-        Combo1[9]->AddItem(QString::number(v));
+    AddNumberItems(Combo1[9], 0, 2550, 10);
     Combo1[7]->Clear();
     Combo1[7]->AddItem(GetLangText(1755));
-    for (int v = 5; v <= 75; ++v)
-        Combo1[7]->AddItem(QString::number(v));
+    AddNumberItems(Combo1[7], 5, 75);
     Combo1[10]->Clear();
     Combo1[10]->AddItem(GetLangText(1755));
     for (const char *digit : {"B", "C", "D", "F"})
         Combo1[10]->AddItem(QLatin1String(digit));
     Combo1[11]->Clear();
-    for (int x = 0; x <= 200; ++x)
-        Combo1[11]->AddItem(QString::number(10 * x));
+    AddNumberItems(Combo1[11], 0, 2000, 10);
 }
 
 void Frm5Tone::InitFiveToneGrid()
@@ -443,7 +437,7 @@ void Frm5Tone::ShowFiveToneData()
     f.TonePeriod = uint8_t(PeriodOrDefault(f.TonePeriod));
     ShowItemText(Combo1[3], QString::number(f.TonePeriod));
     ShowItemText(Combo1[4], QString::number(f.Setting2 * 10));
-    ShowItemText(Combo1[5], QStringLiteral("%1.%2").arg(f.Setting1 / 10).arg(f.Setting1 % 10));
+    ShowItemText(Combo1[5], TenthsText(f.Setting1));
     ShowItemText(Combo1[6], QString::number(f.Setting3 * 10));
     if (f.Setting4 > 4) {
         ShowItemText(Combo1[7], QString::number(f.Setting4));

@@ -11,6 +11,7 @@
 #include "data/lang_text.h"
 #include "data/radio_data.h"
 #include "data/value_rules.h"
+#include "editors/settings/settings_form.h"
 #include "editors/tones/frm_5tone.h"
 #include "platform/dialog_routines.h"
 #include "platform/flex_grid.h"
@@ -33,16 +34,15 @@ QString HexOf(const QString &message)
 {
     QString out;
     for (QChar c : message)
-        out += QStringLiteral("%1").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
+        out += ByteToHex2(uint8_t(c.unicode())); // the message box takes ASCII letters and digits only
     return out;
 }
 
+// The caption 100 twips left of its control, on the control's line.
 void PlaceLabel(QLabel *label, const QString &text, const QWidget *control)
 {
-    label->setText(text);
-    label->adjustSize();
+    SetCaptionLeftOf(label, text, control, 100);
     label->move(label->x(), control->y() + (control->height() - label->height()) / 2);
-    PlaceCaptionLabel(label, control, 100);
 }
 
 } // namespace
