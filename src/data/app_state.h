@@ -123,6 +123,8 @@ struct AppState {
 
     std::array<uint8_t, 16> CurTestData{};
     std::array<uint8_t, 16> SavedTestData{};
+    // The ".ted" file last read or written; a data-file save that wrote one sets it.
+    QString TestDataPath;
 
     // In-place editing of the main window's grids: the channel grid's open cell column (its row
     // is CurChannelNo), the FM-radio grid's current cell at its last entry, and the FM cell its
