@@ -3,6 +3,7 @@
 #include "data/batch_fun_flags.h"
 #include "data/hooks.h"
 #include "editors/tones/frm_2tone.h"
+#include "editors/tones/frm_5tone.h"
 #include "editors/settings/frm_dtmf.h"
 #include "editors/settings/frm_alert.h"
 #include "editors/settings/frm_option.h"
@@ -44,4 +45,5 @@ void RegisterEditorHooks()
 
     // Tone editors.
     h.ShowFrm2Tone = [] { ShowFrm2Tone(); };
+    h.ShowFrm5Tone = [] { ShowFrm5Tone(); };
 }

@@ -19,6 +19,7 @@ const std::vector<std::pair<const char *, HookSet>> &BuiltHooks()
     static const std::vector<std::pair<const char *, HookSet>> hooks{
         // One line per hook: {"ShowFrmOption", [] { return bool(Hooks().ShowFrmOption); }},
         {"ShowFrm2Tone", [] { return bool(Hooks().ShowFrm2Tone); }},
+        {"ShowFrm5Tone", [] { return bool(Hooks().ShowFrm5Tone); }},
         {"ShowFrmDTMF", [] { return bool(Hooks().ShowFrmDTMF); }},
         {"ShowFrmOption", [] { return bool(Hooks().ShowFrmOption); }},
         {"ShowFrmAlert", [] { return bool(Hooks().ShowFrmAlert); }},
