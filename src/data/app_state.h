@@ -83,8 +83,9 @@ struct AppState {
     int32_t LinkEndAddress = 0;
     int16_t LastPercent = 0;
 
-    // Factory test mode.
+    // Factory test mode, and the last test-data file read or written.
     bool TestModeFlag = false;
+    QString TestDataPath;
 
     // Start-up and main window: start-up switches, the settings of "mysetup.ini", the language
     // file chosen at start-up and the help file.
@@ -164,6 +165,9 @@ struct AppState {
     OptionBlock OptionEditCopy{};
     CommBook CommBookEditCopy{};
     SignallingRecord SignallingEditCopy{};
+    // Where the 5-tone special-call composer puts its code: 0 a code row, 1 the PTT-ID begin
+    // code, 2 the PTT-ID end code (set by the 5-tone editor's buttons).
+    int16_t SpecialCallTarget = 0;
 
     // Printing: the sections chosen, whether a print-out finished, and the next row's place on
     // the page.

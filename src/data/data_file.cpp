@@ -1,9 +1,9 @@
 #include "data/data_file.h"
 
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <algorithm>
-#include <memory>
 #include <utility>
 #include <vector>
 
@@ -16,6 +16,7 @@
 #include "data/value_rules.h"
 #include "data/version_dispatch.h"
 #include "platform/prompt.h"
+#include "platform/record_file.h"
 
 namespace {
 
@@ -26,22 +27,26 @@ void ShowFileError() { prompt().MsgBox(InCurrentLanguage(MessageTable().MsgFileE
 // ---------------------------------------------------------------------------------------------
 // Files
 
-// Writes every file as a new file beside its target and puts them in place only when all of them
-// were written, so that a failure leaves every old file as it was.
-bool ReplaceFiles(const std::vector<std::pair<QString, QByteArray>> &files)
+// The file beside a data file with another three-letter suffix (see ChannelFilePathOf).
+QString FileBeside(const QString &dataPath, const QString &suffix)
 {
-    std::vector<std::unique_ptr<QSaveFile>> outs;
-    for (const auto &[path, bytes] : files) {
-        auto out = std::make_unique<QSaveFile>(path);
-        out->setDirectWriteFallback(false);
-        if (!out->open(QIODevice::WriteOnly) || out->write(bytes) != bytes.size() || !out->flush())
-            return false; // the unfinished new files are discarded with their QSaveFile
-        outs.push_back(std::move(out));
-    }
-    for (const auto &out : outs)
-        if (!out->commit())
-            return false;
-    return true;
+    QString stem = DataFilePathOf(dataPath);
+    const QString datSuffix = stem.right(3);
+    stem.chop(3);
+    const bool upper = datSuffix == datSuffix.toUpper();
+    const QString preferred = stem + (upper ? suffix.toUpper() : suffix.toLower());
+    if (QFileInfo::exists(preferred))
+        return preferred;
+    // Another letter case of the suffix already there (names sorted, so the choice is stable).
+    const QFileInfo stemInfo(stem);
+    const QString stemName = stemInfo.fileName();
+    const QStringList names =
+        stemInfo.dir().entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString &name : names)
+        if (name.size() == stemName.size() + suffix.size() && name.startsWith(stemName) &&
+            name.endsWith(suffix, Qt::CaseInsensitive))
+            return stemInfo.dir().filePath(name);
+    return preferred;
 }
 
 enum class DataFileRead {
@@ -80,6 +85,9 @@ bool ReadTemplate(const QString &path, RadioDataRecord &rec, ChannelSlots &chann
         return false;
     rec.BandPlanIndex = State().CurBandPlanIndex;
     if (!IsRecordUsable(rec))
+        return false;
+    // A template with channels but no channel file would give a data set without a channel.
+    if (rec.ChannelCount > 0 && !QFileInfo(ChannelFilePathOf(path)).isFile())
         return false;
     channels = State().SavedChannelList;
     rec.ChannelCount = static_cast<int16_t>(ReadChannelFile(path, rec.ChannelCount, channels));
@@ -286,12 +294,9 @@ QString DataFilePathOf(const QString &path)
     return path.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive) ? path : path + QStringLiteral(".dat");
 }
 
-QString ChannelFilePathOf(const QString &dataPath)
-{
-    QString p = DataFilePathOf(dataPath);
-    p.chop(3);
-    return p + QStringLiteral("fre");
-}
+QString ChannelFilePathOf(const QString &dataPath) { return FileBeside(dataPath, QStringLiteral("fre")); }
+
+QString TestDataFilePathOf(const QString &dataPath) { return FileBeside(dataPath, QStringLiteral("ted")); }
 
 bool IsDataUnchanged()
 {
@@ -354,17 +359,32 @@ QByteArray ChannelFileBytes(const ChannelSlots &table, int count)
     return bytes;
 }
 
-bool WriteDataSet(const QString &dataPath, const RadioDataRecord &rec, const ChannelSlots &table)
+namespace {
+
+// The files of a data set: the channel file, then the extra files, then the data file last.
+std::vector<std::pair<QString, QByteArray>> DataSetFiles(const QString &dataPath, const RadioDataRecord &rec,
+                                                         const ChannelSlots &table,
+                                                         std::vector<std::pair<QString, QByteArray>> extra = {})
 {
     RadioDataRecord r = rec;
     r.ChannelCount = static_cast<int16_t>(ClampCount(rec.ChannelCount));
-    return ReplaceFiles({{ChannelFilePathOf(dataPath), ChannelFileBytes(table, r.ChannelCount)},
-                         {DataFilePathOf(dataPath), EncodeRadioDataFile(r)}});
+    std::vector<std::pair<QString, QByteArray>> files{{ChannelFilePathOf(dataPath), ChannelFileBytes(table, r.ChannelCount)}};
+    for (auto &file : extra)
+        files.push_back(std::move(file));
+    files.emplace_back(DataFilePathOf(dataPath), EncodeRadioDataFile(r));
+    return files;
+}
+
+} // namespace
+
+bool WriteDataSet(const QString &dataPath, const RadioDataRecord &rec, const ChannelSlots &table)
+{
+    return ReplaceFilesAtomically(DataSetFiles(dataPath, rec, table));
 }
 
 bool WriteChannelFile(const QString &dataPath, int count)
 {
-    return ReplaceFiles({{ChannelFilePathOf(dataPath), ChannelFileBytes(State().SavedChannelList, count)}});
+    return ReplaceFilesAtomically({{ChannelFilePathOf(dataPath), ChannelFileBytes(State().SavedChannelList, count)}});
 }
 
 int ReadChannelFile(const QString &dataPath, int count, ChannelSlots &table)
@@ -391,14 +411,20 @@ bool SaveDataFile(const QString &fileName)
     const QString path = DataFilePathOf(fileName);
     RadioDataRecord rec = s.RadioData;
     StampForSave(rec);
-    if (!WriteDataSet(path, rec, s.ChannelList)) {
+    // The factory test data join the data set's files, so that all are replaced or none.
+    std::vector<std::pair<QString, QByteArray>> extra;
+    if (s.TestModeFlag) {
+        if (const std::optional<QByteArray> ted = CallHookOr(Hooks().TestDataFileBytes, std::optional<QByteArray>()))
+            extra.emplace_back(TestDataFilePathOf(path), *ted);
+    }
+    if (!ReplaceFilesAtomically(DataSetFiles(path, rec, s.ChannelList, extra))) {
         ShowFileError();
         return false;
     }
     s.CurFileName = path;
+    if (!extra.empty())
+        s.TestDataPath = extra.front().first;
     SnapshotToSaved();
-    if (s.TestModeFlag)
-        CallHook(Hooks().SaveTestDataBeside, path);
     s.FileUntitled = false;
     return true;
 }
@@ -439,7 +465,9 @@ bool OpenDataFile(const QString &path)
         return false;
     }
     ChannelSlots channels = s.SavedChannelList;
-    rec.ChannelCount = static_cast<int16_t>(ReadChannelFile(path, rec.ChannelCount, channels));
+    const int wanted = rec.ChannelCount;
+    const int found = ReadChannelFile(path, wanted, channels);
+    rec.ChannelCount = static_cast<int16_t>(found);
 
     s.SavedRadioData = rec;
     s.SavedChannelList = channels;
@@ -450,6 +478,10 @@ bool OpenDataFile(const QString &path)
     CallHook(Hooks().ReShowListByData);
     CallHook(Hooks().ReShowRadioListByData);
     s.FileUntitled = false;
+    // The channels the channel file lacks are not in the data any more: a Save would make that
+    // permanent, so the user hears of it now.
+    if (found < wanted)
+        prompt().MsgBox(GetLangText(9066).arg(found).arg(wanted), vbOKOnly + vbExclamation);
     return true;
 }
 

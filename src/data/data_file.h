@@ -23,8 +23,13 @@ constexpr int kOldDataFileSize = 9720;
 // The path with ".dat" appended unless it already ends in ".dat" (any letter case), so that the
 // channel and test-data files derived from it can never be the data file itself.
 QString DataFilePathOf(const QString &path);
-// The channel file of a data file: its ".dat" path with the last three characters "fre".
+// The files beside a data file: its ".dat" path with the last three characters "fre" (channel
+// file) or "ted" (factory test data). A file already there is found whatever the letter case of
+// its suffix ("RADIO.DAT" has "RADIO.FRE" or "RADIO.fre"; one cased like the data file's suffix
+// first), so that reading and saving use that same file; when there is none, the suffix takes the
+// case of the data file's ("RADIO.DAT" -> "RADIO.FRE", "radio.dat" or "Radio.Dat" -> ".fre").
 QString ChannelFilePathOf(const QString &dataPath);
+QString TestDataFilePathOf(const QString &dataPath);
 
 // True when the working copies equal the saved copies in everything the comparison looks at
 // (trimmed texts, length-bounded codes, not the model name, file version or embedded information).
@@ -43,8 +48,9 @@ void RestoreFromSaved();
 // A new default data set (NewFreData), then the main window redrawn.
 void NewDataFile();
 
-// Saves the data under CurFileName (".dat" appended when missing) with its channel file, and the
-// test data in factory test mode. Only when every file is written do the saved copies take the
+// Saves the data under CurFileName (".dat" appended when missing) with its channel file, and in
+// factory test mode the test-data file that the TestDataFileBytes hook gives, all of them replaced
+// in one all-or-nothing step (ReplaceFilesAtomically). Only when every file is written do the saved copies take the
 // data, CurFileName the path and FileUntitled false; otherwise "file error." is shown and nothing
 // changes. True when saved.
 bool SaveDataFile();
@@ -54,14 +60,16 @@ bool SaveDataFile(const QString &path);
 // Opens CurFileName with its channel file, with the model and version checks; a file of the old
 // layout or of another version can be handed to the matching installed version. A file that cannot
 // be read or holds an impossible band plan or channel count shows "file error.". True when loaded;
-// otherwise data, saved copies and band plan are as they were.
+// otherwise data, saved copies and band plan are as they were. A channel file that is missing or
+// holds fewer records than the data file's channel count gives the channels it holds, and the user
+// is told how many of how many were found before a save can make the loss permanent.
 bool OpenDataFile();
 // The same for a chosen path, which becomes CurFileName only when the file is loaded, so that a
 // refused file is never the target of the next Save.
 bool OpenDataFile(const QString &path);
 
 // Template readers (no messages: an unreadable template leaves the new data set as it is and makes
-// it the saved copy). ReadInitTemplate takes the template's settings and builds the default
+// it the saved copy; a template with channels whose channel file is missing is unreadable). ReadInitTemplate takes the template's settings and builds the default
 // channels of the current band plan; ReadInitTemplateKeep takes its channels too, keeping only
 // channels 1, 2 and the special channels unless FactoryFreqFlag or InitDataMode is set.
 void ReadInitTemplate(const QString &path);

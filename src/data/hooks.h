@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <optional>
 
 struct HookRegistry {
     // Main window redraws.
@@ -28,8 +29,14 @@ struct HookRegistry {
 
     // Function settings editors and the factory test mode.
     std::function<void()> DetectFactoryTestMode;
-    std::function<void(const QString &)> LoadTestDataBeside;
-    std::function<void(const QString &)> SaveTestDataBeside;
+    // In factory test mode, opening a data file or a template gives its path (the ".dat" path);
+    // the hook reads the test-data file beside it, found by TestDataFilePathOf (data_file.h).
+    std::function<void(const QString &dataPath)> LoadTestDataBeside;
+    // In factory test mode, a save asks for the bytes of the test-data file of the data being
+    // saved (the working CurTestData, which the save then makes SavedTestData) and writes them as
+    // the ".ted" file beside the data file in the same all-or-nothing step as the data and channel
+    // files. An empty hook or no bytes: no test-data file is written (an old one stays).
+    std::function<std::optional<QByteArray>()> TestDataFileBytes;
     std::function<void()> StartFactorySession;
     std::function<void()> SendTestDataRead;
     std::function<bool(const QByteArray &)> IsTestDataReply;

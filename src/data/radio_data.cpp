@@ -291,6 +291,18 @@ void WalkAlert(IO &io, T &b)
         io.u8(*v);
 }
 
+// The communication book: 128 entries of 13 bytes (number, call ID, name), in both the data file
+// and the book file.
+template <class IO, class T>
+void WalkCommBook(IO &io, T &book)
+{
+    for (auto &e : book) {
+        io.i16(e.Number);
+        io.text(e.CallId);
+        io.text(e.Name);
+    }
+}
+
 template <class IO, class T>
 void WalkRadioData(IO &io, T &r)
 {
@@ -308,11 +320,7 @@ void WalkRadioData(IO &io, T &r)
         io.i16(e.Used);
         io.text(e.Frequency);
     }
-    for (auto &e : r.CommBook) {
-        io.i16(e.Number);
-        io.text(e.CallId);
-        io.text(e.Name);
-    }
+    WalkCommBook(io, r.CommBook);
     io.u8(r.FiveToneDecodeTime);
     io.u8(r.Pf1KeyFunction);
     io.u8(r.FmRadioEnable);
@@ -333,5 +341,18 @@ bool DecodeRadioDataFile(const QByteArray &data, RadioDataRecord &r)
     if (data.size() != kRadioDataFileSize)
         return false;
     r = ReadFields<RadioDataRecord>(data, [](auto &io, auto &rec) { WalkRadioData(io, rec); });
+    return true;
+}
+
+QByteArray EncodeCommBookFile(const CommBook &book)
+{
+    return WriteFields(book, kCommBookFileSize, [](auto &io, auto &rec) { WalkCommBook(io, rec); });
+}
+
+bool DecodeCommBookFile(const QByteArray &data, CommBook &book)
+{
+    if (data.size() != kCommBookFileSize)
+        return false;
+    book = ReadFields<CommBook>(data, [](auto &io, auto &rec) { WalkCommBook(io, rec); });
     return true;
 }

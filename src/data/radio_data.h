@@ -23,6 +23,7 @@ constexpr int kUserTones = 16;
 constexpr int kFmChannelEntries = 101; // 0..99 the channels "0".."99", 100 the FM VFO
 constexpr int kCommBookEntries = 128;
 constexpr int kRadioDataFileSize = 9742;
+constexpr int kCommBookFileSize = 1664; // a ".cb" file: 128 entries of 13 bytes
 
 // ---------------------------------------------------------------------------------------------
 // DTMF
@@ -300,3 +301,10 @@ void SetDefaults(CommBook &book);
 QByteArray EncodeRadioDataFile(const RadioDataRecord &r);
 // False (and r untouched) unless data is exactly kRadioDataFileSize bytes.
 bool DecodeRadioDataFile(const QByteArray &data, RadioDataRecord &r);
+
+// The book file (".cb"): exactly kCommBookFileSize bytes, the 128 entries in index order, each its
+// number (16-bit little-endian) then the call ID and the name byte for byte, as in the data file.
+QByteArray EncodeCommBookFile(const CommBook &book);
+// False (and book untouched) unless data is exactly kCommBookFileSize bytes. The entries are taken
+// as the file holds them, numbers included.
+bool DecodeCommBookFile(const QByteArray &data, CommBook &book);

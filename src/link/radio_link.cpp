@@ -132,7 +132,7 @@ bool LinkSend(const QByteArray &frame, AwaitedReply awaited)
     return SendLinkFrame(frame, awaited, [&link] { link.WaitTimer.start(); });
 }
 
-void StartLinkSession()
+void OpenLinkSession(const QByteArray &openingFrame, bool factoryPass)
 {
     AppState &st = State();
     RadioLink &link = Link();
@@ -144,12 +144,16 @@ void StartLinkSession()
         ShowPortError();
     st.LastPercent = 0;
     st.CurLinkState = LsHandshake;
-    st.FactorySessionFlag = false;
+    st.FactorySessionFlag = factoryPass;
+    if (factoryPass)
+        link.factoryPassDone = false;
     link.CommandTimer.stop();
     link.ReadyTimer.stop();
-    if (!LinkSend(ProgramCommand(), AwaitedReply::HandshakeAck) && ok)
+    if (!LinkSend(openingFrame, AwaitedReply::HandshakeAck) && ok)
         ShowPortError();
 }
+
+void StartLinkSession() { OpenLinkSession(ProgramCommand(), false); }
 
 void SendIdentify() { LinkSend(IdentifyRequest(), AwaitedReply::IdentifyReply); }
 
@@ -247,6 +251,7 @@ void AdvanceLinkSession()
     case LsBlocks:
         if (write && st.FactorySessionFlag) {
             // The factory pass is over: the ordinary write starts from its own handshake.
+            Link().factoryPassDone = true;
             ResetRetryCounters();
             st.CurLinkState = LsHandshake;
             StartLinkSession();
@@ -263,7 +268,12 @@ void AdvanceLinkSession()
         break;
     case LsEndRestart:
         st.CurLinkState = LsHandshake;
-        StartLinkSession();
+        // A write in factory mode starts again with its factory pass until the test data were
+        // sent, so that a Retry or a password restart never lets it end without them.
+        if (write && st.TestModeFlag && !Link().factoryPassDone)
+            CallHook(Hooks().StartFactorySession);
+        else
+            StartLinkSession();
         break;
     case LsEndFinish:
         EndLinkSession(true);

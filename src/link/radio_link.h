@@ -51,6 +51,8 @@ public:
     bool resumeBlock = false;
     // The factory test-data reply of a read, taken into the test data only when the read succeeds.
     QByteArray pendingTestData;
+    // A write in factory mode: its factory pass has sent the test data and was acknowledged.
+    bool factoryPassDone = false;
 
 private:
     QPointer<SerialPort> connected_;
@@ -80,6 +82,10 @@ LinkEngineSteps EngineSteps();
 // missing reply. The factory test-data pass sends its frames through this too.
 bool LinkSend(const QByteArray &frame, AwaitedReply awaited);
 
+// Opens the port when closed and starts an exchange from the handshake with the opening frame:
+// "PROGRAM" for an ordinary exchange, the factory entry word for the factory pass of a write
+// (FactorySessionFlag is set to factoryPass).
+void OpenLinkSession(const QByteArray &openingFrame, bool factoryPass);
 // "PROGRAM": opens the port when closed and starts an exchange from the handshake.
 void StartLinkSession();
 // The step that follows a recognised reply, by CurLinkState.

@@ -72,17 +72,20 @@ LineParts Classify(QByteArrayView line)
 }
 
 // Calls visit(text, eol) for each line; text is the line without its ending, eol the ending
-// ("\n", "\r\n", or empty for a last line without one). Stops when visit returns false.
+// ("\r\n", a bare "\n" or a bare "\r", or empty for a last line without one), so that files
+// written on any system, or with mixed endings, read the same lines that a write keeps. Stops
+// when visit returns false.
 template <typename Visit>
 void ForEachLine(QByteArrayView data, Visit visit)
 {
     qsizetype pos = data.startsWith(kBom) ? kBom.size() : 0;
     while (pos < data.size()) {
-        const qsizetype nl = data.indexOf('\n', pos);
-        const qsizetype next = nl < 0 ? data.size() : nl + 1;
-        qsizetype textEnd = nl < 0 ? data.size() : nl;
-        if (textEnd > pos && data[textEnd - 1] == '\r')
-            --textEnd;
+        qsizetype textEnd = pos;
+        while (textEnd < data.size() && data[textEnd] != '\n' && data[textEnd] != '\r')
+            ++textEnd;
+        qsizetype next = textEnd;
+        if (next < data.size())
+            next += (data[next] == '\r' && next + 1 < data.size() && data[next + 1] == '\n') ? 2 : 1;
         if (!visit(data.sliced(pos, textEnd - pos), data.sliced(textEnd, next - textEnd)))
             return;
         pos = next;

@@ -7,6 +7,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 
 namespace {
 QtPrompt g_realPrompt;
@@ -70,9 +71,19 @@ QString QtPrompt::GetOpenFileName(QWidget *parent, const QString &title, const Q
 QString QtPrompt::GetSaveFileName(QWidget *parent, const QString &title, const QString &dir,
                                   const QString &filter)
 {
-    // The callers ask before overwriting, so the dialog must not ask again.
-    return QFileDialog::getSaveFileName(parent, title, dir, filter, nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    // The box asks before a chosen file that exists is replaced, as users expect of a save box. A
+    // name typed without a suffix gets the filter's ("radio" -> "radio.dat") before that check,
+    // since that is the file the caller will write.
+    QFileDialog dialog(parent, title, dir, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    static const QRegularExpression firstPattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    const QRegularExpressionMatch suffix = firstPattern.match(filter);
+    if (suffix.hasMatch())
+        dialog.setDefaultSuffix(suffix.captured(1));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 bool QtPrompt::PrintDialog(QPrinter *printer, QWidget *parent)

@@ -44,7 +44,8 @@ public:
     // A message box; style is buttons + icon. An empty title shows kProgramTitle.
     virtual int MsgBox(const QString &text, int style = vbOKOnly, const QString &title = QString()) = 0;
 
-    // File dialogs; an empty result means the user cancelled.
+    // File dialogs; an empty result means the user cancelled. The save box asks before it gives
+    // the path of a file that exists (the answer No leaves the box open for another choice).
     virtual QString GetOpenFileName(QWidget *parent, const QString &title, const QString &dir,
                                     const QString &filter) = 0;
     virtual QString GetSaveFileName(QWidget *parent, const QString &title, const QString &dir,

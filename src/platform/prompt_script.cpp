@@ -72,11 +72,12 @@ int ScriptedPrompt::MsgBox(const QString &text, int style, const QString &title)
     return call.answer;
 }
 
-QString ScriptedPrompt::GetOpenFileName(QWidget *, const QString &title, const QString &, const QString &)
+QString ScriptedPrompt::GetOpenFileName(QWidget *, const QString &title, const QString &dir, const QString &)
 {
     PromptCall call;
     call.kind = QStringLiteral("Open");
     call.text = title;
+    call.dir = dir;
     if (fileAnswers.empty()) {
         call.unscripted = true;
     } else {
@@ -87,11 +88,12 @@ QString ScriptedPrompt::GetOpenFileName(QWidget *, const QString &title, const Q
     return call.file;
 }
 
-QString ScriptedPrompt::GetSaveFileName(QWidget *, const QString &title, const QString &, const QString &)
+QString ScriptedPrompt::GetSaveFileName(QWidget *, const QString &title, const QString &dir, const QString &)
 {
     PromptCall call;
     call.kind = QStringLiteral("Save");
     call.text = title;
+    call.dir = dir;
     if (fileAnswers.empty()) {
         call.unscripted = true;
     } else {

@@ -18,6 +18,7 @@ struct PromptCall {
     int style = 0;  // buttons + icon of a message box
     int answer = 0; // what was returned (MsgBoxResult or dialog result)
     QString file;   // the file name returned by a file dialog
+    QString dir;    // the folder or file name a file dialog was opened with
     bool unscripted = false;
 };
 

@@ -1,6 +1,8 @@
 #include "shell/channel_grids.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyle>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -35,6 +37,7 @@ constexpr int kFmRows = 102; // rows 1..100 the FM channels "0".."99", row 101 t
 constexpr int kFmCols = 2;
 constexpr int kFmVfoEntry = 100;
 
+constexpr int kColRelation = 6;     // never seen
 constexpr int kColEditChannel = 11; // ">>": the single-channel dialog
 
 const QColor kHeaderTextColor(0, 0, 155);
@@ -227,6 +230,32 @@ void ChannelGrids::LayoutGrids()
     const int widths[] = {1500, 0, 1200, 1400, 1400}; // columns 5 to 9; the relation column is never seen
     for (int i = 0; i < 5; ++i)
         grid->setColWidth(5 + i, widths[i]);
+    // Neither the relation column nor the empty filler column beyond ">>" is seen, so neither may
+    // become current by the user's moves (End and Ctrl+End stop at ">>").
+    grid->setColumnHidden(kColRelation, true);
+    grid->setColumnHidden(kChannelCols - 1, true);
+    FitChannelColumns();
+}
+
+void ChannelGrids::FitChannelColumns()
+{
+    FlexGrid *grid = grids_[kChannelGrid];
+    const QFontMetrics cells = grid->fontMetrics();
+    const QFontMetrics headers = grid->horizontalHeader()->fontMetrics();
+    const int padding = 2 * grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 8;
+    // What each column shows at its widest, and its header key.
+    const struct {
+        int column;
+        const char *widest;
+        int header;
+    } flexible[] = {
+        {ColRx, "000.00000", 1101}, {ColTx, "000.00000", 1140}, {ColName, "WWWWWW", 1103},
+        {ColStep, "6.25K", 1104},   {ColOptSig, "DTMF M16", 1110}, {kColEditChannel, ">>", 1117},
+    };
+    for (const auto &f : flexible) {
+        const int px = std::max(cells.horizontalAdvance(S(f.widest)), headers.horizontalAdvance(GetLangText(f.header)));
+        grid->setColWidth(f.column, PxToTwips(px + padding));
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -493,7 +522,8 @@ void ChannelGrids::MSFlexGrid1_EnterCell(int index)
             SaveOldData();
         return;
     }
-    if (grid->Col() < 1 || grid->Row() < 1)
+    // A grid that is not shown opens nothing: its editor would float over the grid in front.
+    if (grid->isHidden() || grid->Col() < 1 || grid->Row() < 1)
         return;
     if (index == kFmGrid) {
         s.CurFmRow = static_cast<int16_t>(grid->Row());
@@ -505,7 +535,7 @@ void ChannelGrids::MSFlexGrid1_EnterCell(int index)
     if (index == kFmGrid) {
         s.FmEditRow = s.CurFmRow;
         s.FmEditCol = s.CurFmCol;
-        PlaceOverCell(Text2, kFmGrid, false);
+        PlaceOverCell(Text2, kFmGrid);
         Text2->setText(grid->Text());
         Text2->show();
         Text2->raise();
@@ -631,7 +661,9 @@ void ChannelGrids::SaveOldData()
                     SetChannelColumn(s.CurChannelNo, t, ColRx, ToneFieldType);
                 else
                     AddChannelWithFre(s.CurChannelNo, t);
-            } else if (ChannelExists(s.CurChannelNo) && s.CurChannelNo < kFirstSpecialChannel) {
+            } else if (t.isEmpty() && ChannelExists(s.CurChannelNo) && s.CurChannelNo < kFirstSpecialChannel) {
+                // Only a cleared text deletes; a text that is not a number (a slip, "1.2.3")
+                // keeps the channel as it was, and the redraw below shows it again.
                 if (CountNormalChannels() <= 1)
                     prompt().MsgBox(S("Must retain the one channels!"), vbOKOnly);
                 else
@@ -665,18 +697,17 @@ void ChannelGrids::SaveOldData()
     }
 }
 
-void ChannelGrids::PlaceOverCell(QWidget *editor, int grid, bool keepHeight)
+void ChannelGrids::PlaceOverCell(QWidget *editor, int grid)
 {
     const FlexGrid *g = grids_[grid];
-    const int height = keepHeight ? editor->height() : TwipsToPx(g->CellHeight());
     editor->setGeometry(g->x() + TwipsToPx(g->CellLeft()), g->y() + TwipsToPx(g->CellTop()),
-                        TwipsToPx(g->CellWidth()), height);
+                        TwipsToPx(g->CellWidth()), TwipsToPx(g->CellHeight()));
 }
 
 void ChannelGrids::OpenTextEditor(TextBox *editor)
 {
     FlexGrid *grid = grids_[kChannelGrid];
-    PlaceOverCell(editor, kChannelGrid, false);
+    PlaceOverCell(editor, kChannelGrid);
     editor->show();
     editor->raise();
     editor->setText(grid->Text());
@@ -687,7 +718,8 @@ void ChannelGrids::OpenTextEditor(TextBox *editor)
 
 void ChannelGrids::OpenComboEditor(GridCombo *editor, const QString &selection)
 {
-    PlaceOverCell(editor, kChannelGrid, true);
+    // As high as the row, so it covers its own cell and no part of the next row.
+    PlaceOverCell(editor, kChannelGrid);
     editor->show();
     editor->raise();
     comboFilling_ = true;
@@ -758,7 +790,7 @@ void ChannelGrids::ShowToneCombo(bool decode)
         return;
     }
     HideEditor(type, kChannelGrid);
-    code->setGeometry(type->x(), type->y(), type->width(), code->height());
+    code->setGeometry(type->geometry());
     code->show();
     code->raise();
     comboFilling_ = true;

@@ -42,6 +42,13 @@ public:
     // row and columns 5 to 9).
     void FillHiddenLists();
     void LayoutGrids();
+    // The channel grid's columns of no set width (receive, transmit, name, step, optional
+    // signalling, ">>") become as wide as their widest text and their header need in the grid's
+    // font, so that none is cut and, at the default window size, every column up to ">>" is seen
+    // without scrolling. LayoutGrids runs it; run again after a change of font or language.
+    void FitChannelColumns();
+    // The channel grid's smallest width (twips); the layout gives it no less.
+    static constexpr int kChannelGridSmallestWidth = 11438;
 
     // frmMain's load state: cell entries do nothing until the window has loaded. A pane made
     // outside frmMain counts as loaded.
@@ -93,7 +100,7 @@ private:
     bool CheckRowFreRx(int row);
     void OpenTextEditor(TextBox *editor);
     void OpenComboEditor(GridCombo *editor, const QString &selection);
-    void PlaceOverCell(QWidget *editor, int grid, bool keepHeight);
+    void PlaceOverCell(QWidget *editor, int grid);
     // Hides an editor; the grid gets the focus when the editor held it.
     void HideEditor(QWidget *editor, int grid);
     void HideChannelEditors();

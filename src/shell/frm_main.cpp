@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTime>
@@ -138,8 +139,7 @@ constexpr float kBottomGap = 30;      // below the grids
 constexpr float kDragBarShorter = 20;
 constexpr float kSplitterStart = 2400;
 constexpr float kSplitterWidth = 40;
-constexpr float kGridMinWidth[3] = {11438, 2070, 1830};
-constexpr int kChannelFillerColumn = 12;
+constexpr float kGridMinWidth[3] = {ChannelGrids::kChannelGridSmallestWidth, 2070, 1830};
 
 float Twips(int px) { return static_cast<float>(PxToTwips(px)); }
 
@@ -206,8 +206,8 @@ void FrmMain::BuildMenus()
             auto *action = new QAction(menu);
             action->setObjectName(QLatin1String(item.name));
             if (item.key == 0) {
+                // No text: a style may draw a separator's text as a section title.
                 action->setSeparator(true);
-                action->setText(QStringLiteral("-"));
             } else {
                 action->setText(QString::number(item.key));
             }
@@ -353,13 +353,27 @@ void FrmMain::Form_Load()
             RidTextMenu(box);
 
     LoadShowTree();
+    FitTreeWidth(kSplitterStart);
     grids_->ShowListByData();
-    // The channel grid is in front until the tree chooses a grid.
-    if (QWidget *grid = grids_->Grid(0))
-        grid->raise();
+    // The channel grid is shown until the tree chooses a grid; the others stay hidden, so that
+    // neither Tab nor their in-place editors can reach them behind it.
+    for (int i = 0; i < 3; ++i)
+        if (QWidget *grid = grids_->Grid(i))
+            grid->setVisible(i == 0);
     picSplitter->raise();
 
     grids_->setMainWindowLoaded(true);
+}
+
+void FrmMain::FitTreeWidth(float atLeast)
+{
+    // The splitter goes where the tree's labels fit without being cut, or stays further right.
+    // (QTreeView hides sizeHintForColumn; its base class calls the same override.)
+    const int labels = static_cast<QAbstractItemView *>(tvTreeView)->sizeHintForColumn(0) + 2 * tvTreeView->frameWidth() +
+                       tvTreeView->verticalScrollBar()->sizeHint().width();
+    float x = std::max(atLeast, Twips(labels));
+    imgSplitter->move(TwipsToPx(x), imgSplitter->y());
+    SizeControls(x);
 }
 
 void FrmMain::ShowIdentifyMenus()
@@ -371,7 +385,9 @@ void FrmMain::ShowIdentifyMenus()
 void FrmMain::Form_ReLoad()
 {
     LocalizeFormCaptions(this);
+    grids_->FitChannelColumns(); // the new language's headers and font
     LoadShowTree();
+    FitTreeWidth(SplitterLeft());
     grids_->ShowListByData();
 }
 
@@ -650,9 +666,9 @@ void FrmMain::SizeControls(float &X)
         if (gridWidth < kGridMinWidth[i])
             gridWidth = kGridMinWidth[i];
         grid->setGeometry(TwipsToPx(left), grid->y(), TwipsToPx(gridWidth), grid->height());
-        // The width beyond the smallest goes to the last column of the channel and spare grids.
-        if (i == 0 && gridWidth > kGridMinWidth[0])
-            grid->setColWidth(kChannelFillerColumn, static_cast<int>(std::nearbyint(gridWidth - kGridMinWidth[0])));
+        // The width beyond the smallest goes to the spare grid's last column. The channel grid's
+        // empty filler column is never seen (ChannelGrids::LayoutGrids), so the width beyond its
+        // columns stays empty and no move can land there.
         if (i == 1 && gridWidth > kGridMinWidth[1])
             grid->setColWidth(grid->Cols() - 1, static_cast<int>(std::nearbyint(gridWidth - kGridMinWidth[1])));
         if (i == 1 || i == 2) {

@@ -104,6 +104,8 @@ private:
     void Form_Unload();
     void Form_Resize();
     void PlaceBars();
+    // Moves the splitter right where the tree's labels need it, to atLeast (twips) or beyond.
+    void FitTreeWidth(float atLeast);
     void UpdateClock();
     void ShowIdentifyMenus();
     void SaveCurrentFile();

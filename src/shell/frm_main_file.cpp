@@ -12,12 +12,18 @@
 void FrmMain::mnuFileNew_Click()
 {
     const QString saveQuestion = GetMsgText(9001, kLangTextLongBuffer);
+    const bool initialising = State().InitDataMode != 0;
     if (IsDataModified()) {
-        // Only Yes saves; No and Cancel both go on to the new data set's own question.
-        if (prompt().MsgBox(saveQuestion, vbYesNoCancel + vbExclamation) == vbYes)
+        // Only Yes saves. New goes on to its own clear question after any answer, which still
+        // protects the data; Initialise has no such question, so Cancel ends it, and so does a Yes
+        // whose save did not happen (its box or question cancelled, or the save failed).
+        const int answer = prompt().MsgBox(saveQuestion, vbYesNoCancel + vbExclamation);
+        if (answer == vbYes)
             mnuFileSave_Click();
+        if (initialising && (answer == vbCancel || (answer == vbYes && IsDataModified())))
+            return;
     }
-    if (State().InitDataMode == 0) {
+    if (!initialising) {
         if (prompt().MsgBox(InCurrentLanguage(MessageTable().MsgClearAll), vbOKCancel + vbExclamation) != vbOK)
             return;
     }

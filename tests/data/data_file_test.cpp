@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 
 #include "common/test_env.h"
 #include "data/app_state.h"
@@ -173,7 +174,7 @@ TEST_F(DataFileTest, ChannelFileIsNeverTheDataFile)
         const char *chosen, *dat, *fre;
     };
     for (const Case &c : {Case{"plain", "plain.dat", "plain.fre"}, Case{"x.fre", "x.fre.dat", "x.fre.fre"},
-                          Case{"upper.DAT", "upper.DAT", "upper.fre"}, Case{"dot.", "dot..dat", "dot..fre"}}) {
+                          Case{"upper.DAT", "upper.DAT", "upper.FRE"}, Case{"dot.", "dot..dat", "dot..fre"}}) {
         SCOPED_TRACE(c.chosen);
         State().CurFileName = Path(QString::fromLatin1(c.chosen));
         ASSERT_TRUE(SaveDataFile());
@@ -217,16 +218,14 @@ TEST_F(DataFileTest, FailedSaveKeepsTheOldFilesAndTheDataUnsaved)
         State().FileUntitled = true;
         ASSERT_TRUE(IsDataModified());
         const DataState before = Capture();
-        int tedWrites = 0;
         State().TestModeFlag = true;
-        Hooks().SaveTestDataBeside = [&](const QString &) { ++tedWrites; };
+        Hooks().TestDataFileBytes = [] { return std::optional<QByteArray>(QByteArray(16, 'T')); };
 
         EXPECT_FALSE(SaveDataFile(c.fileName)); // Save As: the name is taken only with the files
 
         ExpectOneMessage(QStringLiteral("file error."));
         EXPECT_TRUE(IsDataModified());
         EXPECT_TRUE(Capture() == before);
-        EXPECT_EQ(tedWrites, 0);
         State().TestModeFlag = false;
     }
     EXPECT_EQ(testenv::ReadAll(Path(QStringLiteral("c.dat"))), oldDat);
@@ -236,30 +235,114 @@ TEST_F(DataFileTest, FailedSaveKeepsTheOldFilesAndTheDataUnsaved)
     EXPECT_EQ(QDir(work.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
-TEST_F(DataFileTest, FactoryModeSavesAndLoadsTheTestDataBesideTheDataFile)
+TEST_F(DataFileTest, FactoryTestDataAreSavedWithTheDataSetOrNotAtAll)
+{
+    AppState &s = State();
+    s.TestModeFlag = true;
+    s.CurTestData[3] = 0x5A;
+    Hooks().TestDataFileBytes = [] { return std::optional<QByteArray>(QByteArray("test data bytes!")); };
+    SaveAs(QStringLiteral("t.dat"));
+    EXPECT_EQ(testenv::ReadAll(Path(QStringLiteral("t.ted"))), QByteArray("test data bytes!"));
+    EXPECT_EQ(s.TestDataPath, Path(QStringLiteral("t.ted")));
+    EXPECT_EQ(s.SavedTestData[3], 0x5A);
+    EXPECT_TRUE(IsDataUnchanged());
+
+    // No bytes, no hook, or no factory mode: no test-data file.
+    struct Case {
+        const char *what;
+        bool testMode;
+        std::function<std::optional<QByteArray>()> hook;
+    };
+    for (const Case &c : {Case{"no bytes", true, [] { return std::optional<QByteArray>(); }},
+                          Case{"empty hook", true, {}},
+                          Case{"not in factory mode", false, [] { return std::optional<QByteArray>("x"); }}}) {
+        SCOPED_TRACE(c.what);
+        s.TestModeFlag = c.testMode;
+        Hooks().TestDataFileBytes = c.hook;
+        SaveAs(QStringLiteral("u.dat"));
+        EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("u.ted"))));
+    }
+
+    // A test-data file that cannot be put in place fails the whole save: the channel file already
+    // replaced before it is put back, so the old pair stays whole and matching.
+    s.TestModeFlag = true;
+    Hooks().TestDataFileBytes = [] { return std::optional<QByteArray>("new test data"); };
+    const QByteArray oldDat = SaveAs(QStringLiteral("f.dat"));
+    const QByteArray oldFre = testenv::ReadAll(Path(QStringLiteral("f.fre")));
+    ASSERT_TRUE(QFile::remove(Path(QStringLiteral("f.ted"))));
+    ASSERT_TRUE(QDir().mkpath(Path(QStringLiteral("f.ted/inside"))));
+    const QStringList filesBefore = QDir(work.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    s.ChannelList[0].Name.assign("NEW");
+    s.RadioData.ChannelCount = 3;
+    const DataState before = Capture();
+    script->clear();
+
+    EXPECT_FALSE(SaveDataFile());
+
+    ExpectOneMessage(QStringLiteral("file error."));
+    EXPECT_EQ(testenv::ReadAll(Path(QStringLiteral("f.dat"))), oldDat);
+    EXPECT_EQ(testenv::ReadAll(Path(QStringLiteral("f.fre"))), oldFre);
+    EXPECT_EQ(QDir(work.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), filesBefore);
+    EXPECT_TRUE(Capture() == before);
+    EXPECT_TRUE(IsDataModified());
+}
+
+TEST_F(DataFileTest, FactoryModeOpenHandsTheDataFilePathToTheTestDataHook)
 {
     State().TestModeFlag = true;
-    State().CurTestData[3] = 0x5A;
-    QStringList saved, loaded;
-    Hooks().SaveTestDataBeside = [&](const QString &p) {
-        saved << p;
-        EXPECT_EQ(State().SavedTestData[3], 0x5A); // the snapshot comes first
-    };
+    SaveAs(QStringLiteral("T.DAT"));
+    QStringList loaded;
     Hooks().LoadTestDataBeside = [&](const QString &p) {
         loaded << p;
         State().SavedTestData[0] = 0x11;
     };
-    SaveAs(QStringLiteral("t.dat"));
-    EXPECT_EQ(saved, QStringList{Path(QStringLiteral("t.dat"))});
-    EXPECT_TRUE(IsDataUnchanged());
     State().CurTestData[4] = 1;
-    EXPECT_TRUE(IsDataModified());
-
-    State().CurFileName = Path(QStringLiteral("t.dat"));
-    ASSERT_TRUE(OpenDataFile());
-    EXPECT_EQ(loaded, QStringList{Path(QStringLiteral("t.dat"))});
+    ASSERT_TRUE(OpenDataFile(Path(QStringLiteral("T.DAT"))));
+    EXPECT_EQ(loaded, QStringList{Path(QStringLiteral("T.DAT"))});
     EXPECT_EQ(State().CurTestData[0], 0x11);
     EXPECT_EQ(State().CurTestData[4], 0);
+}
+
+TEST_F(DataFileTest, FilesBesideADataFileAreFoundWhateverTheCaseOfTheirSuffix)
+{
+    // A data set saved by another program in capitals opens with its channels, and a save writes
+    // back into that same channel file.
+    SaveAs(QStringLiteral("x.dat"));
+    ASSERT_TRUE(QFile::rename(Path(QStringLiteral("x.dat")), Path(QStringLiteral("RADIO.DAT"))));
+    ASSERT_TRUE(QFile::rename(Path(QStringLiteral("x.fre")), Path(QStringLiteral("RADIO.FRE"))));
+    AppState &s = State();
+    s.RadioData.ChannelCount = 0;
+    ASSERT_TRUE(OpenDataFile(Path(QStringLiteral("RADIO.DAT"))));
+    EXPECT_EQ(s.RadioData.ChannelCount, 8);
+    EXPECT_TRUE(script->calls.isEmpty());
+    s.ChannelList[0].Name.assign("SAVED");
+    ASSERT_TRUE(SaveDataFile());
+    EXPECT_EQ(QDir(work.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"RADIO.DAT", "RADIO.FRE"}));
+    EXPECT_EQ(testenv::ReadAll(Path(QStringLiteral("RADIO.FRE"))).mid(24, 6), QByteArray("SAVED "));
+
+    struct Case {
+        const char *data;
+        QStringList present;
+        const char *fre;
+    };
+    const Case cases[] = {
+        {"a.DAT", {}, "a.FRE"},                         // none yet: cased like the data file's suffix
+        {"b.Dat", {}, "b.fre"},
+        {"c.dat", {"c.FRE"}, "c.FRE"},                  // the one that is there
+        {"d.DAT", {"d.Fre", "d.fre"}, "d.Fre"},         // none cased like the data file: the first by name
+        {"e.DAT", {"e.fre", "e.FRE"}, "e.FRE"},         // the one cased like the data file first
+        {"f.dat", {"F.fre"}, "f.fre"},                  // only the suffix may differ
+        {"g.fre", {"g.fre.FRE"}, "g.fre.FRE"},          // never the data file itself
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.data);
+        for (const QString &name : c.present)
+            ASSERT_TRUE(WriteBytes(Path(name), "x"));
+        EXPECT_EQ(ChannelFilePathOf(Path(QString::fromLatin1(c.data))), Path(QString::fromLatin1(c.fre)));
+    }
+    ASSERT_TRUE(WriteBytes(Path(QStringLiteral("RADIO.ted")), "x"));
+    EXPECT_EQ(TestDataFilePathOf(Path(QStringLiteral("RADIO.DAT"))), Path(QStringLiteral("RADIO.ted")));
+    EXPECT_EQ(TestDataFilePathOf(Path(QStringLiteral("new.DAT"))), Path(QStringLiteral("new.TED")));
 }
 
 TEST_F(DataFileTest, ChannelFileAloneFromAndIntoTheSavedSlots)
@@ -331,9 +414,13 @@ TEST_F(DataFileTest, OpenTakesOnlyTheWholeChannelRecordsThereAre)
         int freBytes; // -1: no channel file
         int expected;
     };
+    // The user hears how many channels were found, in the current language.
+    const QString english = QStringLiteral("Only %1 of the 8 channels of this file were found in its channel file. "
+                                           "Saving it keeps only these %1 channels.");
     for (const Case &c : {Case{"three and a half records", 3 * 109 + 50, 3}, Case{"no channel file", -1, 0},
                           Case{"longer than the count", 8 * 109 + 109, 8}}) {
         SCOPED_TRACE(c.what);
+        script->clear();
         QFile::remove(Path(QStringLiteral("s.fre")));
         if (c.freBytes >= 0) {
             ASSERT_TRUE(WriteBytes(Path(QStringLiteral("s.fre")), (fre + fre).left(c.freBytes)));
@@ -343,7 +430,11 @@ TEST_F(DataFileTest, OpenTakesOnlyTheWholeChannelRecordsThereAre)
         EXPECT_EQ(State().RadioData.ChannelCount, c.expected);
         EXPECT_EQ(State().SavedRadioData.ChannelCount, c.expected);
         EXPECT_TRUE(IsDataUnchanged());
-        EXPECT_TRUE(script->calls.isEmpty());
+        if (c.expected == 8) {
+            EXPECT_TRUE(script->calls.isEmpty());
+        } else {
+            ExpectOneMessage(english.arg(c.expected), vbOKOnly);
+        }
     }
 }
 

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -260,6 +261,35 @@ TEST_F(DefaultsTest, UnreadableTemplateLeavesTheDefaults)
         NewFreData();
         EXPECT_EQ(State().RadioData.ChannelCount, 8);
         EXPECT_EQ(State().RadioData.FiveToneDecodeTime, 2);
+        EXPECT_TRUE(IsDataUnchanged());
+        EXPECT_TRUE(script->calls.isEmpty());
+    }
+}
+
+TEST_F(DefaultsTest, TemplateWithoutItsChannelFileKeepsTheBuiltInChannels)
+{
+    // A template whose channel file is gone would give a data set without a channel: it counts
+    // as unreadable, so New keeps the built-in defaults.
+    AppState &s = State();
+    for (const char *name : {"TORVA6Y_2.dat", "TORVA6Y_0.dat"}) {
+        SCOPED_TRACE(name);
+        SetBandPlan(2);
+        s.SkipInitTemplate = 1;
+        NewFreData();
+        const RadioDataRecord builtIn = s.RadioData;
+        s.RadioData.Pf1KeyFunction = 3;
+        RemoveInitFolder();
+        ASSERT_TRUE(QDir().mkpath(programDir->path(QStringLiteral("Init"))));
+        const QString path = InitPath(QString::fromLatin1(name));
+        ASSERT_TRUE(WriteDataSet(path, s.RadioData, s.ChannelList));
+        ASSERT_TRUE(QFile::remove(ChannelFilePathOf(path)));
+
+        s.SkipInitTemplate = 0;
+        s.RadioData = RadioDataRecord{};
+        NewFreData();
+        EXPECT_EQ(s.RadioData.ChannelCount, 8);
+        EXPECT_EQ(s.ChannelList[0].Number, 1);
+        EXPECT_EQ(s.RadioData.Pf1KeyFunction, builtIn.Pf1KeyFunction);
         EXPECT_TRUE(IsDataUnchanged());
         EXPECT_TRUE(script->calls.isEmpty());
     }

@@ -19,6 +19,7 @@ const std::vector<std::pair<const char *, HookSet>> &BuiltHooks()
     static const std::vector<std::pair<const char *, HookSet>> hooks{
         // One line per hook: {"ShowFrmOption", [] { return bool(Hooks().ShowFrmOption); }},
         {"ShowFrm2Tone", [] { return bool(Hooks().ShowFrm2Tone); }},
+        {"ShowFrm5Tone", [] { return bool(Hooks().ShowFrm5Tone); }},
         {"ShowFrmDTMF", [] { return bool(Hooks().ShowFrmDTMF); }},
         {"ShowFrmOption", [] { return bool(Hooks().ShowFrmOption); }},
         {"ShowFrmAlert", [] { return bool(Hooks().ShowFrmAlert); }},
@@ -26,6 +27,18 @@ const std::vector<std::pair<const char *, HookSet>> &BuiltHooks()
         {"ShowFrmCHBatch", [] { return bool(Hooks().ShowFrmCHBatch); }},
         {"LoadBatchFunFlags", [] { return bool(Hooks().LoadBatchFunFlags); }},
         {"ShowFrmCHEdit", [] { return bool(Hooks().ShowFrmCHEdit); }},
+        {"ShowFrmCommuBook", [] { return bool(Hooks().ShowFrmCommuBook); }},
+        {"ShowFrmEMG", [] { return bool(Hooks().ShowFrmEMG); }},
+        {"ShowFrmTestData", [] { return bool(Hooks().ShowFrmTestData); }},
+        {"DetectFactoryTestMode", [] { return bool(Hooks().DetectFactoryTestMode); }},
+        {"LoadTestDataBeside", [] { return bool(Hooks().LoadTestDataBeside); }},
+        {"TestDataFileBytes", [] { return bool(Hooks().TestDataFileBytes); }},
+        {"StartFactorySession", [] { return bool(Hooks().StartFactorySession); }},
+        {"SendTestDataRead", [] { return bool(Hooks().SendTestDataRead); }},
+        {"IsTestDataReply", [] { return bool(Hooks().IsTestDataReply); }},
+        {"TakeTestDataReply", [] { return bool(Hooks().TakeTestDataReply); }},
+        {"TakeTestDataFirstByte", [] { return bool(Hooks().TakeTestDataFirstByte); }},
+        {"SendTestDataWrite", [] { return bool(Hooks().SendTestDataWrite); }},
     };
     return hooks;
 }

@@ -92,7 +92,8 @@ TEST_F(FactoryPassTest, AWriteRunsTheFactoryPassThenTheOrdinaryExchange)
     EXPECT_EQ(Messages().last(), GetLangText(2005));
 }
 
-TEST_F(FactoryPassTest, NoTestDataReplyInAWriteAsksAtOnceAndRetryDropsTheFactoryPass)
+// Retry starts the write again with its factory pass, so that it never ends without the test data.
+TEST_F(FactoryPassTest, NoTestDataReplyInAWriteAsksAtOnceAndRetryKeepsTheFactoryPass)
 {
     radio.faults.drop = {4};
     State().RadioData.ChannelCount = 0;
@@ -101,8 +102,10 @@ TEST_F(FactoryPassTest, NoTestDataReplyInAWriteAsksAtOnceAndRetryDropsTheFactory
     RunProgressWindow();
     WriteRadioCommand();
     const QStringList frames = Frames();
-    EXPECT_EQ(frames.count("READ 0000"), 1);
-    EXPECT_EQ(frames.mid(4, 5), (QStringList{"END", "PROGRAM", "IDENTIFY", "READ 0040", "WRITE 0100"}));
+    EXPECT_EQ(frames.count("READ 0000"), 2);
+    EXPECT_EQ(frames.mid(4, 9), (QStringList{"END", "FACTORY", "IDENTIFY", "READ 0040", "READ 0000", "WRITE 0000",
+                                             "PROGRAM", "IDENTIFY", "READ 0040"}));
+    EXPECT_EQ(firstBytes, (QList<QByteArray>{"0"}));
     EXPECT_EQ(Messages().count(GetLangText(2003)), 1);
     EXPECT_EQ(Messages().last(), GetLangText(2005));
 }

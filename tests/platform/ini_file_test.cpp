@@ -182,6 +182,36 @@ TEST_F(IniFileTest, WriteKeepsByteOrderMarkAndUndecodableLines)
     EXPECT_EQ(read("S", "k"), QString::fromUtf8("\xe4\xb8\xad"));
 }
 
+TEST_F(IniFileTest, BareCarriageReturnsAndMixedEndingsReadBackWhatWasWritten)
+{
+    struct Case {
+        const char *what;
+        QByteArray file;
+        QByteArray after; // the file after the writes below
+    };
+    const Case cases[] = {
+        {"bare CR", "[A]\rk=1\r[B]\rx=2\r", "[A]\rk=one\rnew=n\r[B]\rx=2\r[C]\rc=3\r"},
+        {"mixed", "[A]\r\nk=1\r[B]\nx=2", "[A]\r\nk=one\rnew=n\r\n[B]\nx=2\r\n[C]\r\nc=3\r\n"},
+        {"CR before CRLF", "[A]\r\r\nk=1\r\n[B]\r\nx=2\r\n",
+         "[A]\r\r\nk=one\r\nnew=n\r[B]\r\nx=2\r\n[C]\rc=3\r"}, // new lines end as the first one does
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        put(c.file);
+        EXPECT_EQ(read("A", "k"), QStringLiteral("1"));
+        EXPECT_EQ(read("B", "x"), QStringLiteral("2"));
+        ASSERT_TRUE(IniFile::Write(path(), QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("one")));
+        ASSERT_TRUE(IniFile::Write(path(), QStringLiteral("A"), QStringLiteral("new"), QStringLiteral("n")));
+        ASSERT_TRUE(IniFile::Write(path(), QStringLiteral("C"), QStringLiteral("c"), QStringLiteral("3")));
+        EXPECT_EQ(bytes(), c.after);
+        EXPECT_EQ(read("A", "k"), QStringLiteral("one"));
+        EXPECT_EQ(read("A", "new"), QStringLiteral("n"));
+        EXPECT_EQ(read("B", "x"), QStringLiteral("2"));
+        EXPECT_EQ(read("C", "c"), QStringLiteral("3"));
+        EXPECT_EQ(IniFile::Keys(path(), QStringLiteral("A")), (QStringList{"k", "new"}));
+    }
+}
+
 TEST_F(IniFileTest, WrittenLineBreaksCannotAddLines)
 {
     put("[S]\nk=1\n");

@@ -225,6 +225,33 @@ TEST_F(RadioSimTest, AFactoryWordThatBeginsLikeAReadRequestIsTakenWholeByteByByt
     EXPECT_EQ(host.exchange(Bytes({0x52, 0x00, 0x40, 0x10}), 22), ReadReply0040AllFF());
 }
 
+// The calibration block at 0x0000 (the factory test data) is read as any block but written only
+// in factory mode; outside it the write gets no reply and changes nothing.
+TEST_F(RadioSimTest, TheCalibrationBlockIsWrittenOnlyInFactoryMode)
+{
+    for (int i = 0; i < 16; ++i)
+        radio.memory[i] = static_cast<char>(0xA0 + i);
+    QByteArray write = Bytes({0x57, 0x00, 0x00, 0x10});
+    int sum = 0x10;
+    for (int i = 0; i < 16; ++i) {
+        write.append(static_cast<char>(i));
+        sum += i;
+    }
+    write += Bytes({sum & 0xFF, 0x06});
+
+    programMode();
+    QByteArray reply = host.exchange(Bytes({0x52, 0x00, 0x00, 0x10}), 22);
+    EXPECT_EQ(reply.mid(4, 16), radio.memory.left(16));
+    EXPECT_TRUE(host.sendAndWait(write, 50).isEmpty());
+    EXPECT_EQ(radio.log().last().kind, QStringLiteral("REFUSED"));
+    EXPECT_EQ(static_cast<uint8_t>(radio.memory[1]), 0xA1);
+
+    radio.factoryWord = "FACTORY";
+    EXPECT_EQ(host.exchange("FACTORY", 3), QByteArray("YK\x06"));
+    EXPECT_EQ(host.exchange(write, 1), Bytes({0x06}));
+    EXPECT_EQ(radio.memory.left(16), write.mid(4, 16));
+}
+
 // ---- Faults --------------------------------------------------------------------------------
 
 TEST_F(RadioSimTest, DropLeavesOutExactlyTheNamedReply)

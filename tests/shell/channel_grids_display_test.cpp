@@ -1,3 +1,4 @@
+#include <QHeaderView>
 #include <functional>
 
 #include "data/lang_text.h"
@@ -147,11 +148,21 @@ TEST_F(DisplayTest, ColoursOfHeadersLabelsAndEvenRows)
 
 TEST_F(DisplayTest, LayoutWidthsAndAlignment)
 {
-    const int widths[] = {600, FlexGrid::kDefaultColWidth, FlexGrid::kDefaultColWidth, FlexGrid::kDefaultColWidth,
-                          FlexGrid::kDefaultColWidth, 1500, 0, 1200, 1400, 1400};
-    // Widths in twips, to the pixel.
-    for (int c = 0; c < 10; ++c)
-        EXPECT_EQ(G()->ColWidth(c), PxToTwips(TwipsToPx(widths[c]))) << c;
+    // Set widths in twips, to the pixel.
+    for (const auto &[c, width] : {std::pair{0, 600}, {5, 1500}, {6, 0}, {7, 1200}, {8, 1400}, {9, 1400}})
+        EXPECT_EQ(G()->ColWidth(c), PxToTwips(TwipsToPx(width))) << c;
+    // The others are as wide as their widest text and their header, so none is cut.
+    const QFontMetrics cells = G()->fontMetrics();
+    const QFontMetrics headers = G()->horizontalHeader()->fontMetrics();
+    for (const auto &[c, widest] : {std::pair{1, "145.50000"}, {2, "145.50000"}, {3, "WWWWWW"}, {4, "6.25K"},
+                                    {10, "DTMF M16"}, {11, ">>"}}) {
+        const int px = TwipsToPx(G()->ColWidth(c));
+        EXPECT_GT(px, cells.horizontalAdvance(S(widest))) << c;
+        EXPECT_GT(px, headers.horizontalAdvance(G()->TextMatrix(0, c))) << c;
+    }
+    // The relation column and the empty filler column are never seen, so no move reaches them.
+    for (int c = 0; c < 13; ++c)
+        EXPECT_EQ(G()->isColumnHidden(c), c == 0 || c == 6 || c == 12) << c;
     EXPECT_EQ(G()->RowHeight(0), 495); // 500 twips, to the pixel
     EXPECT_EQ(G(2)->ColWidth(0), 600);
     EXPECT_EQ(G(1)->ColWidth(0), 600);

@@ -273,12 +273,20 @@ TEST_F(EditTest, ClearingAReceiveFrequencyDeletesUnderTheKeepOneRule)
     EXPECT_EQ(G()->TextMatrix(1, 1), S("440.00000"));
 }
 
-TEST_F(EditTest, AReceiveTextThatIsNotANumberDeletesTheChannel)
+TEST_F(EditTest, AReceiveTextThatIsNotANumberKeepsTheChannelAsItWas)
 {
-    DoubleClick(2, 1);
-    Type(S("1.2.3"));
-    Press(Qt::Key_Return);
-    EXPECT_EQ(Channel(2), nullptr);
+    const ChannelRecord before = *Channel(2);
+    for (const char *typed : {"1.2.3", "."}) {
+        SCOPED_TRACE(typed);
+        DoubleClick(2, 1);
+        Type(S(typed));
+        Press(Qt::Key_Return);
+        ASSERT_NE(Channel(2), nullptr);
+        EXPECT_EQ(*Channel(2), before);
+        EXPECT_EQ(G()->TextMatrix(2, 1), S("155.00000")); // redrawn from the channel
+        EXPECT_EQ(State().RadioData.ChannelCount, 8);
+    }
+    EXPECT_TRUE(script->messages().isEmpty());
 }
 
 TEST_F(EditTest, SpecialChannelsAreNotDeletedByClearingTheirFrequency)
@@ -412,9 +420,50 @@ TEST_F(EditTest, TheRelationAndFillerColumnsOpenNothing)
     G()->setCol(6);
     Press(Qt::Key_Return);
     EXPECT_EQ(OpenEditor(window.get()), QString());
-    DoubleClick(1, 12);
+    G()->setCol(12);
+    grids->MSFlexGrid1_DblClick(0);
     EXPECT_EQ(OpenEditor(window.get()), QString());
     EXPECT_EQ(State().CurEditCol, 12);
+}
+
+TEST_F(EditTest, KeyMovesStayOnTheColumnsThatAreSeen)
+{
+    // End and Ctrl+End stop at ">>", never on the empty filler column; the arrows pass over the
+    // relation column that is never seen.
+    G()->setFocus();
+    G()->setRow(1);
+    G()->setCol(5);
+    Press(Qt::Key_Right);
+    EXPECT_EQ(G()->Col(), 7);
+    Press(Qt::Key_Left);
+    EXPECT_EQ(G()->Col(), 5);
+    Press(Qt::Key_End);
+    EXPECT_EQ(G()->Col(), 11);
+    Press(Qt::Key_Right);
+    EXPECT_EQ(G()->Col(), 11);
+    G()->setCol(1);
+    Press(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(G()->Row(), 206);
+    EXPECT_EQ(G()->Col(), 11);
+}
+
+TEST_F(EditTest, ListEditorsAreNoTallerThanTheirRow)
+{
+    const int row = TwipsToPx(G()->RowHeight(1));
+    for (const auto &[column, name] : {std::pair{4, "ComboStep"}, {5, "ComboWN"}, {7, "ComboPower"}, {8, "ComboDe_CTC_Type"},
+                                       {10, "ComboOptSig"}}) {
+        SCOPED_TRACE(name);
+        DoubleClick(1, column);
+        ASSERT_EQ(OpenEditor(window.get()), S(name));
+        EXPECT_LE(Combo(name)->height(), row);
+        EXPECT_EQ(Combo(name)->y(), G()->y() + G()->visualRect(G()->model()->index(1, column)).top() +
+                                        G()->viewport()->y());
+    }
+    // The code list that takes the tone type's place keeps its size.
+    DoubleClick(1, 8);
+    PickWithMouse(Combo("ComboDe_CTC_Type"), CtcDcs);
+    ASSERT_EQ(OpenEditor(window.get()), S("ComboDe_CDCSS"));
+    EXPECT_LE(Combo("ComboDe_CDCSS")->height(), row);
 }
 
 TEST_F(EditTest, EnterOnTheGridOpensTheCurrentCellsEditor)

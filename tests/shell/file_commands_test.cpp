@@ -134,22 +134,35 @@ TEST_F(FileCommandsTest, NewWithChangesOnAnUntitledSetSavesThroughTheSaveBox)
     EXPECT_EQ(State().CurFileName, QStringLiteral("new.dat"));
 }
 
-TEST_F(FileCommandsTest, InitialiseAsksOnlyTheSaveQuestionAndAlwaysRenews)
+TEST_F(FileCommandsTest, InitialiseAsksOnlyTheSaveQuestionAndCancelKeepsTheData)
 {
     int modeDuringNew = 0;
     Hooks().ReShowListByData = [&] { modeDuringNew = State().InitDataMode; };
-    for (int answer : {int(vbCancel), int(vbNo)}) {
-        Titled();
-        Modify();
-        script->clear();
-        script->answer(answer);
+    struct Case {
+        std::vector<int> answers;
+        QStringList trace;
+        bool renewed;
+    };
+    const Case cases[] = {
+        {{vbNo}, {saveQuestion}, true},
+        {{vbYes, vbOK}, {saveQuestion, overwriteA}, true},
+        // Initialise has no question of its own after this one: Cancel ends it, and so does a
+        // Yes whose save was cancelled, so unsaved data are never replaced against the answer.
+        {{vbCancel}, {saveQuestion}, false},
+        {{vbYes, vbCancel}, {saveQuestion, overwriteA}, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.answers.size() * 10 + c.answers.back());
         modeDuringNew = 0;
-        Run("MnuSetInit");
-        EXPECT_EQ(Trace(), QStringList{saveQuestion});
-        EXPECT_EQ(State().CurFileName, QStringLiteral("new.dat"));
-        EXPECT_NE(modeDuringNew, 0);
+        RunOnChangedTitledSet("MnuSetInit", c.answers);
+        EXPECT_EQ(Trace(), c.trace);
+        EXPECT_EQ(State().CurFileName, c.renewed ? QStringLiteral("new.dat") : file);
+        EXPECT_EQ(modeDuringNew != 0, c.renewed);
+        EXPECT_EQ(IsDataModified(), !c.renewed);
         EXPECT_EQ(State().InitDataMode, 0);
+        EXPECT_EQ(script->unscriptedCount(), 0);
     }
+    NewDataFile();
     script->clear();
     Run("MnuSetInit"); // nothing changed: no question at all
     EXPECT_TRUE(Trace().isEmpty());

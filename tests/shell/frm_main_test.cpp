@@ -2,6 +2,9 @@
 // their captions in both languages, and the dispatch of their commands.
 
 #include <QAction>
+#include <QApplication>
+#include <QTest>
+#include <QScrollBar>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -179,12 +182,13 @@ TEST_F(FrmMainTest, TreeNodesChooseGridsAndHideTheEditors)
     const auto shown = [&grid] {
         return std::vector<bool>{!grid[0]->isHidden(), !grid[1]->isHidden(), !grid[2]->isHidden()};
     };
-    EXPECT_EQ(shown(), (std::vector<bool>{true, true, true}));
+    // Only the channel grid is shown before the tree chooses one.
+    EXPECT_EQ(shown(), (std::vector<bool>{true, false, false}));
 
     w.tvTreeView_NodeClick(QStringLiteral("N0"));
     for (QWidget *e : editors)
         EXPECT_TRUE(e->isHidden()) << e->objectName().toStdString();
-    EXPECT_EQ(shown(), (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(shown(), (std::vector<bool>{true, false, false}));
 
     w.tvTreeView_NodeClick(QStringLiteral("N3"));
     EXPECT_EQ(shown(), (std::vector<bool>{false, false, true}));
@@ -192,6 +196,82 @@ TEST_F(FrmMainTest, TreeNodesChooseGridsAndHideTheEditors)
     EXPECT_EQ(shown(), (std::vector<bool>{true, false, false}));
     w.tvTreeView_NodeClick(QStringLiteral("n3")); // keys compare exactly
     EXPECT_EQ(shown(), (std::vector<bool>{true, false, false}));
+}
+
+TEST_F(FrmMainTest, GridsNotShownCanNeitherTakeTheFocusNorOpenAnEditor)
+{
+    FrmMain w;
+    w.show();
+    w.activateWindow();
+    QApplication::setActiveWindow(&w);
+    QCoreApplication::processEvents();
+    QWidget *pane = w.centralWidget();
+    const std::vector<QWidget *> behind = {w.Grids()->Grid(1), w.Grids()->Grid(2),
+                                           pane->findChild<QWidget *>(QStringLiteral("Text1")),
+                                           pane->findChild<QWidget *>(QStringLiteral("Text2"))};
+    // Tab all the way round from the channel grid never reaches a grid behind it or their editors.
+    w.Grids()->Grid(0)->setFocus();
+    QCoreApplication::processEvents();
+    for (int i = 0; i < 30; ++i) {
+        QWidget *focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        for (QWidget *b : behind)
+            EXPECT_NE(focus, b) << "after " << i << " Tabs: " << focus->objectName().toStdString();
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    // A cell entry in the hidden FM grid (its current cell moved by the program) opens nothing.
+    w.Grids()->Grid(2)->setRow(5);
+    w.Grids()->Grid(1)->setRow(5);
+    EXPECT_TRUE(behind[2]->isHidden());
+    EXPECT_TRUE(behind[3]->isHidden());
+    EXPECT_EQ(State().FmEditRow, 0);
+}
+
+TEST_F(FrmMainTest, SeparatorsShowNoText)
+{
+    FrmMain w;
+    int separators = 0;
+    for (QAction *menu : w.menuBar()->actions())
+        for (QAction *item : menu->menu()->actions())
+            if (item->isSeparator()) {
+                ++separators;
+                EXPECT_EQ(item->text(), QString()) << item->objectName().toStdString();
+            }
+    EXPECT_EQ(separators, 3);
+}
+
+TEST_F(FrmMainTest, DefaultWindowShowsTheTreeLabelsWholeAndEveryColumnUpToTheEditColumn)
+{
+    // A window of the size of a small screen, with the tree and the channel grid as loaded.
+    State().TestModeFlag = true; // every node the tree can hold
+    for (int language : {int(LangEnglish), int(LangChinese)}) {
+        SCOPED_TRACE(language);
+        SetLanguage(language);
+        FrmMain w;
+        w.resize(1024, 768);
+        w.show();
+        QCoreApplication::processEvents();
+        const auto expectWholeLabelsAndColumns = [&w] {
+            QTreeWidgetItem *root = w.tvTreeView->topLevelItem(0);
+            const QFontMetrics fm = w.tvTreeView->fontMetrics();
+            for (int i = 0; i < root->childCount(); ++i) {
+                QTreeWidgetItem *node = root->child(i);
+                const QRect cell = w.tvTreeView->visualItemRect(node);
+                EXPECT_LE(cell.left() + fm.horizontalAdvance(node->text(0)) + 6, w.tvTreeView->viewport()->width())
+                    << node->text(0).toStdString();
+            }
+            FlexGrid *grid = w.Grids()->Grid(0);
+            EXPECT_EQ(grid->horizontalScrollBar()->maximum(), 0);
+            const QRect last = grid->visualRect(grid->model()->index(1, 11));
+            EXPECT_LE(last.right(), grid->viewport()->width());
+        };
+        expectWholeLabelsAndColumns();
+        // After a change to the other language too.
+        SetLanguage(language == LangEnglish ? LangChinese : LangEnglish);
+        w.Form_ReLoad();
+        QCoreApplication::processEvents();
+        expectWholeLabelsAndColumns();
+    }
 }
 
 TEST_F(FrmMainTest, TreeAndMenusOpenTheEditorWindows)

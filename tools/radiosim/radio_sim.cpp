@@ -248,6 +248,13 @@ void Radio::handle(const QString &kind, const QByteArray &frame, int address)
         }
         reply(e, r);
     } else if (kind == QLatin1String("WRITE")) {
+        // The calibration block (the test data at 0x0000) takes writes only in factory mode.
+        if (address >= 0 && address < kCalibrationEnd && !factory_) {
+            e.kind = QStringLiteral("REFUSED");
+            e.fault = QStringLiteral("test-data write outside factory mode");
+            addLog(e);
+            return;
+        }
         QString fault;
         const QByteArray r = writeReply(frame, address, &fault);
         reply(e, r, fault);

@@ -10,7 +10,9 @@
 //   "W" ah al n data(n) sum 06   -> 06 when taken, 0A to have it sent again
 //   "END"                        -> 06, the radio leaves programming mode
 // Outside programming mode only "PROGRAM" (and the factory entry word, when one is set) and
-// "END" are answered. A pause of more than 100 ms inside a frame throws the partial frame away.
+// "END" are answered. The block at 0x0000 holds the radio's 16 calibration bytes (the factory
+// test data): it is read like any block, and written only in the factory mode that the entry word
+// opens; elsewhere such a write is refused without a reply. A pause of more than 100 ms inside a frame throws the partial frame away.
 //
 // Faults: each reply gets a number, counted from 1 since the radio was made (or since
 // resetReplyCount()); a fault names the replies it applies to.
@@ -31,6 +33,7 @@ namespace radiosim {
 
 constexpr int kMemorySize = 16384;
 constexpr int kPasswordAddress = 0x004C; // the last four bytes of the block at 0x0040
+constexpr int kCalibrationEnd = 0x0010;  // the calibration block: 0x0000 .. 0x000F
 
 struct Identity {
     QByteArray model = "TORVA6Y"; // at most 7 bytes; a shorter code is followed by FF bytes
