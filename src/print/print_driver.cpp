@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QLocale>
 #include <QPrinter>
 #include <exception>
@@ -171,6 +172,8 @@ QString TextOf(const QObject *window, const QString &name, int index)
         return combo->Text();
     if (const auto *box = qobject_cast<const QLineEdit *>(o))
         return box->text();
+    if (const auto *box = qobject_cast<const QPlainTextEdit *>(o))
+        return box->toPlainText();
     return CaptionOf(window, name, index);
 }
 
