@@ -13,7 +13,9 @@
 #include "data/app_state.h"
 #include "data/channel_record.h"
 #include "data/radio_data.h"
+#include "link/link_windows.h"
 #include "platform/flex_grid.h"
+#include "platform/prompt.h"
 #include "shell/channel_grids.h"
 
 namespace {
@@ -64,6 +66,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    InstallQtPrompt();
+    RegisterLinkWindows();
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 50;
 
     testenv::TempProgramDir programDir; // the staged language files

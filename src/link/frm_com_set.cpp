@@ -8,7 +8,7 @@
 
 #include "data/app_state.h"
 #include "data/lang_text.h"
-#include "data/ok_cancel_captions.h"
+#include "ui/ok_cancel_captions.h"
 #include "link/com_port_list.h"
 #include "platform/dialog_routines.h"
 #include "platform/form_kit.h"

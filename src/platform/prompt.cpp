@@ -8,8 +8,6 @@
 #include <QPrinter>
 
 namespace {
-QtPrompt g_realPrompt;
-Prompt *g_prompt = nullptr;
 
 QMessageBox::StandardButtons buttonsOf(int style)
 {
@@ -49,9 +47,11 @@ int resultOf(int button)
 }
 } // namespace
 
-Prompt &prompt() { return g_prompt ? *g_prompt : g_realPrompt; }
-
-void setPrompt(Prompt *service) { g_prompt = service; }
+void InstallQtPrompt()
+{
+    static QtPrompt real;
+    setRealPrompt(&real);
+}
 
 int QtPrompt::MsgBox(const QString &text, int style, const QString &title)
 {
