@@ -56,6 +56,7 @@ FrmComSet::FrmComSet(QWidget *parent) : QDialog(parent)
     CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
     ReShowComPortTimer = new QTimer(this);
     ReShowComPortTimer->setObjectName(QStringLiteral("ReShowComPortTimer"));
+    ReShowComPortTimer->setTimerType(Qt::PreciseTimer);
     ReShowComPortTimer->setInterval(kRefreshMs);
 
     auto *grid = new QGridLayout(this);

@@ -64,6 +64,8 @@ void ShowEndMessage(int key)
 RadioLink::RadioLink()
 {
     const auto setUp = [this](QTimer &timer, int ms, void (RadioLink::*handler)()) {
+        // The protocol's waits: Qt's default coarse timer may fire up to 5 % early.
+        timer.setTimerType(Qt::PreciseTimer);
         timer.setInterval(ms);
         timer.setSingleShot(true); // every handler disables its timer first
         connect(&timer, &QTimer::timeout, this, handler);
