@@ -4,6 +4,10 @@
 #include <QFile>
 #include <QSerialPort>
 #include <unistd.h>
+#ifdef __linux__
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#endif
 
 #include "platform/serial_port_list.h"
 
@@ -83,6 +87,24 @@ void SerialPort::deviceLost()
     close();
 }
 
+bool RequestLowLatency(int fd)
+{
+#ifdef __linux__
+    if (fd < 0)
+        return false;
+    serial_struct serial{};
+    if (::ioctl(fd, TIOCGSERIAL, &serial) != 0)
+        return false;
+    if (serial.flags & ASYNC_LOW_LATENCY)
+        return true;
+    serial.flags |= ASYNC_LOW_LATENCY;
+    return ::ioctl(fd, TIOCSSERIAL, &serial) == 0;
+#else
+    (void)fd;
+    return false;
+#endif
+}
+
 // ---------------------------------------------------------------------------------------------
 
 SystemSerialPort::SystemSerialPort(QObject *parent) : SerialPort(parent), port_(new QSerialPort(this))
@@ -150,6 +172,7 @@ bool SystemSerialPort::openDevice(const QString &path, const PortSettings &setti
         port_->clearError();
         return false;
     }
+    RequestLowLatency(static_cast<int>(port_->handle()));
     port_->clear(QSerialPort::AllDirections);
     return true;
 }

@@ -92,6 +92,13 @@ private:
     bool open_ = false;
 };
 
+// Asks the driver of an open serial device (a file descriptor) for low-latency mode, which USB
+// serial adapters offer: without it they hold each short reply for their latency timer (often
+// 16 ms), about 15 s over a full read. True when the mode is on; false, with nothing changed,
+// for a device without the setting (a pseudo-terminal), a driver that refuses it or a system
+// that has none. SystemSerialPort asks on every open and goes on either way.
+bool RequestLowLatency(int fd);
+
 // The backend on QSerialPort, for real serial devices and pseudo-terminals.
 class SystemSerialPort : public SerialPort {
     Q_OBJECT
