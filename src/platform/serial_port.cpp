@@ -84,7 +84,10 @@ void SerialPort::deliver(const QByteArray &bytes)
 
 void SerialPort::deviceLost()
 {
+    if (!open_)
+        return;
     close();
+    emit lost();
 }
 
 bool RequestLowLatency(int fd)
@@ -115,8 +118,13 @@ SystemSerialPort::SystemSerialPort(QObject *parent) : SerialPort(parent), port_(
         deliver(bytes);
     });
     connect(port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
-        if (e == QSerialPort::ResourceError && port_->isOpen())
+        // An unplugged adapter shows as a resource error, a failing one as a read or write error:
+        // nothing sent later could arrive.
+        const bool fatal = e == QSerialPort::ResourceError || e == QSerialPort::WriteError || e == QSerialPort::ReadError;
+        if (fatal && port_->isOpen()) {
+            port_->clearError();
             deviceLost();
+        }
     });
 }
 

@@ -68,6 +68,8 @@ public:
 signals:
     // The receive event: at least receiveThreshold() bytes are waiting.
     void received();
+    // The open device failed (unplugged, an error from the driver); the port has been closed.
+    void lost();
 
 protected:
     // Backends: open the device; on failure set error and text.
@@ -79,7 +81,8 @@ protected:
     virtual void clearDeviceOutput() {}
     // Backends hand every piece of bytes that arrives to this.
     void deliver(const QByteArray &bytes);
-    // A backend whose device went away (unplugged) closes the port through this.
+    // A backend whose device went away (unplugged) or failed closes the port through this, which
+    // raises lost().
     void deviceLost();
 
 private:

@@ -205,6 +205,20 @@ TEST_F(PtyPortTest, ARefusedLowLatencyRequestChangesNothing)
     EXPECT_TRUE(port.isOpen());
 }
 
+// The device going away under an open port (the terminal's other end closed, as an unplugged
+// adapter does) closes the port and raises lost(), once.
+TEST_F(PtyPortTest, ADeviceThatGoesAwayClosesThePortAndRaisesLost)
+{
+    SystemSerialPort port;
+    ASSERT_TRUE(port.open(server.slavePath())) << port.lastErrorText().toStdString();
+    int lost = 0;
+    QObject::connect(&port, &SerialPort::lost, [&] { ++lost; });
+    server.stop();
+    EXPECT_TRUE(WaitUntil([&] { return lost > 0; }, 3000));
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(lost, 1);
+}
+
 TEST_F(PtyPortTest, ASecondOpenOfTheSameDeviceIsBusy)
 {
     SystemSerialPort first;
