@@ -63,3 +63,44 @@ function(torva_check_not_linked target)
     endif()
   endforeach()
 endfunction()
+
+# The first line of the sources that includes a header of the forbidden folders; "" for none.
+function(_torva_scan_includes srcs forbidden out)
+  set(found "")
+  foreach(src IN LISTS srcs)
+    if(EXISTS ${src})
+      file(STRINGS ${src} hits REGEX "^#include \"(${forbidden})")
+      if(hits)
+        list(GET hits 0 first)
+        set(found "${src}: ${first}")
+        break()
+      endif()
+    endif()
+  endforeach()
+  set(${out} "${found}" PARENT_SCOPE)
+endfunction()
+
+# Fails when a source of target includes a header of a folder it must not see (a header that only
+# declares, as a caption helper's does, compiles anywhere: the include itself is what is checked).
+# Checked when configuring and again by the test layer_includes_<target>, which sees later edits.
+function(torva_check_includes target forbidden)
+  get_target_property(srcs ${target} SOURCES)
+  _torva_scan_includes("${srcs}" "${forbidden}" found)
+  if(found)
+    message(FATAL_ERROR "${found} (${target}): a lower layer must reach this through hooks")
+  endif()
+  set(list_file ${CMAKE_BINARY_DIR}/layer_includes_${target}.txt)
+  file(WRITE ${list_file} "${srcs}")
+  add_test(NAME layer_includes_${target}
+           COMMAND ${CMAKE_COMMAND} -DLIST_FILE=${list_file} "-DFORBIDDEN=${forbidden}" -DTARGET=${target}
+                   -P ${CMAKE_CURRENT_FUNCTION_LIST_FILE})
+endfunction()
+
+# Script mode (the tests above): cmake -DLIST_FILE=.. -DFORBIDDEN=.. -DTARGET=.. -P layer_check.cmake
+if(CMAKE_SCRIPT_MODE_FILE AND LIST_FILE)
+  file(READ ${LIST_FILE} srcs)
+  _torva_scan_includes("${srcs}" "${FORBIDDEN}" found)
+  if(found)
+    message(FATAL_ERROR "${found} (${TARGET}): a lower layer must reach this through hooks")
+  endif()
+endif()
