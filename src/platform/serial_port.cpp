@@ -50,7 +50,12 @@ void SerialPort::close()
 
 bool SerialPort::write(const QByteArray &bytes)
 {
-    return open_ && writeDevice(bytes);
+    if (!open_)
+        return false;
+    if (writeDevice(bytes))
+        return true;
+    deviceLost();
+    return false;
 }
 
 QByteArray SerialPort::input()
@@ -87,6 +92,8 @@ void SerialPort::deviceLost()
     if (!open_)
         return;
     close();
+    lastError_ = PortOpenError::Lost;
+    lastErrorText_ = QStringLiteral("%1: the device failed").arg(path_);
     emit lost();
 }
 

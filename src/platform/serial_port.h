@@ -22,6 +22,7 @@ enum class PortOpenError {
     Busy,         // another program holds the device
     BadSetting,   // the device refused a line setting
     Other,
+    Lost,         // the open device failed later (a write refused, a driver error, unplugged)
 };
 
 // Line settings. The radio link always uses the defaults: 9600 baud, 8 data bits, no parity,
@@ -48,7 +49,8 @@ public:
     QString devicePath() const { return path_; }
     PortSettings settings() const { return settings_; }
 
-    // Output: queues every byte for sending. False when the port is closed or the write fails.
+    // Output: queues every byte for sending. False when the port is closed or the write fails; a
+    // failed write means the device failed, so the port closes and raises lost().
     bool write(const QByteArray &bytes);
     // Input: takes every byte waiting in the receive buffer.
     QByteArray input();
@@ -82,7 +84,7 @@ protected:
     // Backends hand every piece of bytes that arrives to this.
     void deliver(const QByteArray &bytes);
     // A backend whose device went away (unplugged) or failed closes the port through this, which
-    // raises lost().
+    // sets lastOpenError() to Lost and raises lost().
     void deviceLost();
 
 private:

@@ -363,6 +363,7 @@ TEST_F(ReplyTimeoutTest, APortThatFailsDuringATransferEndsItAtOnce)
         const QStringList m = Messages();
         ASSERT_EQ(m.size(), 3) << m.join(" | ").toStdString();
         EXPECT_TRUE(m[1].startsWith(GetLangText(2002)));
+        EXPECT_TRUE(m[1].endsWith(GetLangText(2023))) << m[1].toStdString();
         EXPECT_EQ(m[2], GetLangText(c.write ? 2007 : 2006));
         EXPECT_EQ(Questions(), 0);
         EXPECT_FALSE(port.isOpen());

@@ -217,6 +217,7 @@ TEST_F(PtyPortTest, ADeviceThatGoesAwayClosesThePortAndRaisesLost)
     EXPECT_TRUE(WaitUntil([&] { return lost > 0; }, 3000));
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(lost, 1);
+    EXPECT_EQ(port.lastOpenError(), PortOpenError::Lost);
 }
 
 TEST_F(PtyPortTest, ASecondOpenOfTheSameDeviceIsBusy)
