@@ -9,8 +9,6 @@
 #include <QRegularExpression>
 
 namespace {
-QtPrompt g_realPrompt;
-Prompt *g_prompt = nullptr;
 
 QMessageBox::StandardButtons buttonsOf(int style)
 {
@@ -50,9 +48,11 @@ int resultOf(int button)
 }
 } // namespace
 
-Prompt &prompt() { return g_prompt ? *g_prompt : g_realPrompt; }
-
-void setPrompt(Prompt *service) { g_prompt = service; }
+void InstallQtPrompt()
+{
+    static QtPrompt real;
+    setRealPrompt(&real);
+}
 
 int QtPrompt::MsgBox(const QString &text, int style, const QString &title)
 {
