@@ -14,7 +14,9 @@
 #include "data/app_state.h"
 #include "data/channel_record.h"
 #include "data/radio_data.h"
+#include "link/link_windows.h"
 #include "platform/flex_grid.h"
+#include "platform/prompt.h"
 #include "shell/channel_grids.h"
 
 namespace {
@@ -58,6 +60,8 @@ int main(int argc, char **argv)
 {
     bench::UseOffscreenByDefault();
     QApplication app(argc, argv);
+    InstallQtPrompt();
+    RegisterLinkWindows();
     const int rounds = bench::Rounds(argc, argv, 50);
 
     testenv::TempProgramDir programDir; // the staged language files

@@ -27,8 +27,10 @@
 #include "data/data_file.h"
 #include "data/lang_text.h"
 #include "link/link_commands.h"
+#include "link/link_windows.h"
 #include "link/memory_image.h"
 #include "link/radio_port.h"
+#include "platform/prompt.h"
 #include "platform/prompt_script.h"
 #include "platform/serial_port.h"
 #include "radiosim/pty_server.h"
@@ -216,6 +218,8 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+    InstallQtPrompt();
+    RegisterLinkWindows();
     QTextStream out(stdout);
     testenv::TempProgramDir programDir;
     ScriptedPrompt script;

@@ -3,6 +3,7 @@
 #include "data/app_state.h"
 #include "platform/ini_file.h"
 #include "platform/program_dir.h"
+#include "platform/qt_translations.h"
 
 QString ReadProfileText(const QString &path, const QString &section, const QString &key, int bufferSize)
 {
@@ -40,6 +41,8 @@ void SetLanguage(int languageIndex)
     AppState &state = State();
     state.LanguageIndex = languageIndex == LangChinese ? LangChinese : LangEnglish;
     state.LanguageFilePath = LanguageFilePathFor(state.LanguageIndex);
+    // Qt's own buttons and dialogs follow: Chinese from Qt's translation, English as built in.
+    UseQtTranslations(state.LanguageIndex == LangChinese ? QStringLiteral("zh_CN") : QString());
 }
 
 QString LanguageFileFullPath()

@@ -29,7 +29,8 @@ QString LanguageFileName(int languageIndex);
 // The language file relative to the program folder: "language/" + LanguageFileName.
 QString LanguageFilePathFor(int languageIndex);
 // Switches the texts for the rest of the run: LanguageIndex (LangChinese or LangEnglish; any other
-// value counts as LangEnglish) and LanguageFilePath together.
+// value counts as LangEnglish) and LanguageFilePath together, and Qt's own texts (message-box
+// buttons, file dialogs) with them.
 void SetLanguage(int languageIndex);
 // Full path of the current language file (program folder + LanguageFilePath; "\" counts as "/").
 QString LanguageFileFullPath();

@@ -1,8 +1,5 @@
 #include "data/message_table.h"
 
-#include <QAbstractButton>
-#include <QWidget>
-
 #include "data/app_state.h"
 
 namespace {
@@ -96,18 +93,3 @@ QString ProgressTitleText(int operation)
     return MessageTable().MsgProgressTitle[static_cast<size_t>(language * 3 + operation)];
 }
 
-void SetCloseHelpCaptions(QAbstractButton *commandClose, QAbstractButton *commandHelp)
-{
-    if (commandClose)
-        commandClose->setText(InCurrentLanguage(CloseCaptionText()));
-    if (commandHelp)
-        commandHelp->setText(InCurrentLanguage(HelpCaptionText()));
-}
-
-void SetCloseHelpCaptions(QWidget *form)
-{
-    if (!form)
-        return;
-    SetCloseHelpCaptions(form->findChild<QAbstractButton *>(QStringLiteral("CommandClose")),
-                         form->findChild<QAbstractButton *>(QStringLiteral("CommandHelp")));
-}

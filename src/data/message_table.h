@@ -1,14 +1,12 @@
 #pragma once
 // The texts the program holds itself in both languages, independent of the language files: the
-// message table and the Close / Print / Help captions. Each text is indexed by LanguageIndex:
+// message table and the Close / Print / Help captions (ui/close_help_captions.h puts them on
+// buttons). Each text is indexed by LanguageIndex:
 // element 1 English, element 2 Chinese, element 0 empty and never shown. The tables are fixed
 // texts; they are built on first use and never change.
 
 #include <QString>
 #include <array>
-
-class QAbstractButton;
-class QWidget;
 
 using BilingualText = std::array<QString, 3>;
 
@@ -47,8 +45,3 @@ void InitCloseHelpCaptions();
 QString InCurrentLanguage(const BilingualText &text);
 // MsgProgressTitle for the current language and an operation; "" outside the table.
 QString ProgressTitleText(int operation);
-
-// Close and Help captions in the current language, Close first. A null button is left out.
-void SetCloseHelpCaptions(QAbstractButton *commandClose, QAbstractButton *commandHelp);
-// The same for the buttons named "CommandClose" and "CommandHelp" anywhere in form (by objectName).
-void SetCloseHelpCaptions(QWidget *form);

@@ -64,8 +64,9 @@ struct DtmfBlock {
 };
 
 // ---------------------------------------------------------------------------------------------
-// 2-tone. Tones are in 0.1 Hz. The decode tones and divisors are stored high byte first, the tone
-// table ToneA..ToneD low byte first.
+// 2-tone. Tones are in 0.1 Hz. The record (and the data file) holds the decode tones and divisors
+// and every entry's divisors and tones high byte first, the tone table ToneA..ToneD low byte first;
+// the radio's memory holds each of them the other way round (image_tones.cpp swaps the bytes).
 
 struct TwoToneGeneral {
     uint16_t DecodeTone1 = 0;    // default 3217
@@ -89,7 +90,7 @@ struct TwoToneGeneral {
 
 struct TwoToneEntry {
     int16_t Empty = 0;     // 1 = not in use
-    uint16_t Divisor1 = 0; // high byte first
+    uint16_t Divisor1 = 0; // high byte first in the record, low byte first in the radio
     uint16_t Divisor2 = 0;
     uint16_t Tone1 = 0;    // 0.1 Hz
     uint16_t Tone2 = 0;

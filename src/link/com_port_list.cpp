@@ -1,29 +1,11 @@
 #include "link/com_port_list.h"
 
-#include <QComboBox>
-#include <QSignalBlocker>
 #include <algorithm>
 
 #include "data/app_state.h"
 #include "platform/ini_file.h"
 #include "platform/program_dir.h"
 #include "platform/serial_port_list.h"
-
-int16_t FillComPortList(QComboBox *list)
-{
-    if (!list)
-        return 0;
-    const QList<SerialPortEntry> ports = ListSerialPorts();
-    // Filling must not count as a pick: a combo box selects its first item by itself.
-    const QSignalBlocker block(list);
-    list->clear();
-    for (const SerialPortEntry &p : ports) {
-        list->addItem(QStringLiteral("COM%1").arg(p.number));
-        list->setItemData(list->count() - 1, p.devicePath, Qt::ToolTipRole);
-    }
-    list->setCurrentIndex(-1);
-    return ports.isEmpty() ? int16_t(0) : static_cast<int16_t>(ports.first().number);
-}
 
 bool IsComPortListed(int portNumber)
 {

@@ -8,7 +8,7 @@
 
 #include "data/app_state.h"
 #include "data/lang_text.h"
-#include "data/ok_cancel_captions.h"
+#include "ui/ok_cancel_captions.h"
 #include "link/com_port_list.h"
 #include "platform/dialog_routines.h"
 #include "platform/form_kit.h"
@@ -56,6 +56,7 @@ FrmComSet::FrmComSet(QWidget *parent) : QDialog(parent)
     CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
     ReShowComPortTimer = new QTimer(this);
     ReShowComPortTimer->setObjectName(QStringLiteral("ReShowComPortTimer"));
+    ReShowComPortTimer->setTimerType(Qt::PreciseTimer);
     ReShowComPortTimer->setInterval(kRefreshMs);
 
     auto *grid = new QGridLayout(this);

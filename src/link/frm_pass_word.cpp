@@ -5,7 +5,7 @@
 
 #include "data/app_state.h"
 #include "data/lang_text.h"
-#include "data/ok_cancel_captions.h"
+#include "ui/ok_cancel_captions.h"
 #include "data/value_rules.h"
 #include "link/link_windows.h"
 #include "platform/form_kit.h"
@@ -64,7 +64,7 @@ void FrmPassWord::CommandOK_Click()
 
 void FrmPassWord::CommandCancel_Click() { reject(); }
 
-bool AskRadioPassword()
+bool FrmPassWord::Ask()
 {
     FrmPassWord window;
     prompt().ShowModal(&window);

@@ -14,6 +14,9 @@ class FrmPassWord : public QDialog {
 public:
     explicit FrmPassWord(QWidget *parent = nullptr);
 
+    // Shows the window modally; true when it was closed with OK (the link's AskRadioPassword).
+    static bool Ask();
+
     TextBox *Text1 = nullptr;     // at most 4 characters, each shown as "*"
     QLabel *Label1 = nullptr;
     QPushButton *CommandOK = nullptr;

@@ -7,6 +7,7 @@
 #include "data/app_state.h"
 #include "data/hooks.h"
 #include "data/message_table.h"
+#include "link/frm_pass_word.h"
 #include "link/link_windows.h"
 #include "link/radio_link.h"
 #include "platform/form_kit.h"
@@ -82,27 +83,25 @@ void FrmProgress::reject()
     QDialog::reject();
 }
 
-void ShowProgressValue(int percent)
+void RegisterLinkWindows()
 {
-    FrmProgress *progress = OpenProgressWindow();
-    if (progress && !progress->isHidden())
-        progress->SetProgressValue(percent);
-}
-
-void UnloadProgressWindow()
-{
-    if (FrmProgress *progress = OpenProgressWindow())
-        progress->done(QDialog::Accepted);
-}
-
-void SetProgressCaption(const QString &caption)
-{
-    if (FrmProgress *progress = OpenProgressWindow())
-        progress->setWindowTitle(caption);
-}
-
-QString ProgressCaption()
-{
-    FrmProgress *progress = OpenProgressWindow();
-    return progress ? progress->windowTitle() : QString();
+    LinkWindowHooks &h = LinkWindows();
+    h.ShowProgressValue = [](int percent) {
+        FrmProgress *progress = OpenProgressWindow();
+        if (progress && !progress->isHidden())
+            progress->SetProgressValue(percent);
+    };
+    h.UnloadProgressWindow = [] {
+        if (FrmProgress *progress = OpenProgressWindow())
+            progress->done(QDialog::Accepted);
+    };
+    h.SetProgressCaption = [](const QString &caption) {
+        if (FrmProgress *progress = OpenProgressWindow())
+            progress->setWindowTitle(caption);
+    };
+    h.ProgressCaption = [] {
+        FrmProgress *progress = OpenProgressWindow();
+        return progress ? progress->windowTitle() : QString();
+    };
+    h.AskRadioPassword = [] { return FrmPassWord::Ask(); };
 }

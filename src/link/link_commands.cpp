@@ -32,7 +32,9 @@ void RunInProgressWindow()
     link.sessionActive = true;
     {
         FrmProgress progress;
-        prompt().ShowModal(&progress);
+        // Its load may already have ended the transfer (the port failed on the first frame).
+        if (link.sessionActive)
+            prompt().ShowModal(&progress);
     }
     if (link.sessionActive)
         EndLinkSession(false);

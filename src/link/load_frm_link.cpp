@@ -53,6 +53,9 @@ LoadFrmLink::LoadFrmLink(QWidget *parent, SerialPort *port) : QDialog(parent)
 
     MSComm1 = port ? port : new SystemSerialPort(this);
 
+    // The reply wait and the pause before closing are timed; coarse timers may fire early.
+    for (QTimer *timer : {&LinkWaitTimer, &EndTimer, &ReShowComPortTimer})
+        timer->setTimerType(Qt::PreciseTimer);
     LinkWaitTimer.setInterval(300);
     LinkWaitTimer.setSingleShot(true);
     EndTimer.setInterval(100);

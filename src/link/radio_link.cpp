@@ -31,6 +31,21 @@ void ShowPortError()
     prompt().MsgBox(PortErrorText(), vbOKOnly);
 }
 
+// The port failed during a transfer (an unplugged adapter: a write refused, an error from the
+// port). Nothing sent later could reach the radio, so the transfer ends at once as failed, with
+// the port closed and the reason shown, and the data as they were. The search for the radio's
+// port is left to its time-outs: a port that fails there is only a candidate that does not answer.
+void PortFailedDuringTransfer()
+{
+    const AppState &st = State();
+    if (st.CurOperation == OpIdle || st.CurOperation == OpAutoDetect)
+        return;
+    StopLinkTimers();
+    CloseCommPort();
+    ShowPortError();
+    EndLinkSession(false);
+}
+
 void SendReadRequest()
 {
     LinkSend(ReadRequest(State().LinkAddress, State().ReadBlockSize), AwaitedReply::DataFrame);
@@ -64,6 +79,8 @@ void ShowEndMessage(int key)
 RadioLink::RadioLink()
 {
     const auto setUp = [this](QTimer &timer, int ms, void (RadioLink::*handler)()) {
+        // The protocol's waits: Qt's default coarse timer may fire up to 5 % early.
+        timer.setTimerType(Qt::PreciseTimer);
         timer.setInterval(ms);
         timer.setSingleShot(true); // every handler disables its timer first
         connect(&timer, &QTimer::timeout, this, handler);
@@ -96,6 +113,12 @@ SerialPort *RadioLink::port()
         if (connected_)
             disconnect(connected_, nullptr, this, nullptr);
         connect(p, &SerialPort::received, this, &RadioLink::MSComm1_OnComm);
+        connect(p, &SerialPort::lost, this, [this] {
+            // While the engine asks something, the answer's Retry finds the port closed and
+            // reopens it (or ends the transfer); otherwise the transfer ends now.
+            if (modalDepth == 0)
+                PortFailedDuringTransfer();
+        });
         connected_ = p;
     }
     return p;
@@ -128,8 +151,11 @@ LinkEngineSteps EngineSteps() { return LinkEngineSteps{StopLinkTimers, ResetRetr
 bool LinkSend(const QByteArray &frame, AwaitedReply awaited)
 {
     RadioLink &link = Link();
-    link.port(); // its receive event reaches the engine
-    return SendLinkFrame(frame, awaited, [&link] { link.WaitTimer.start(); });
+    link.port(); // its receive and lost events reach the engine
+    if (SendLinkFrame(frame, awaited, [&link] { link.WaitTimer.start(); }))
+        return true;
+    PortFailedDuringTransfer();
+    return false;
 }
 
 void OpenLinkSession(const QByteArray &openingFrame, bool factoryPass)
@@ -137,11 +163,13 @@ void OpenLinkSession(const QByteArray &openingFrame, bool factoryPass)
     AppState &st = State();
     RadioLink &link = Link();
     SerialPort *p = link.port();
-    // A port that cannot be opened is reported; the reply timer, armed by the send below, then
-    // leads to the Retry/Cancel question instead of leaving the transfer waiting for ever.
-    bool ok = p->isOpen() || p->openPort(st.ComPort);
-    if (!ok)
+    // A port that cannot be opened is reported and the transfer ends: asking again could not help.
+    if (!p->isOpen() && !p->openPort(st.ComPort)) {
+        StopLinkTimers();
         ShowPortError();
+        EndLinkSession(false);
+        return;
+    }
     st.LastPercent = 0;
     st.CurLinkState = LsHandshake;
     st.FactorySessionFlag = factoryPass;
@@ -149,8 +177,7 @@ void OpenLinkSession(const QByteArray &openingFrame, bool factoryPass)
         link.factoryPassDone = false;
     link.CommandTimer.stop();
     link.ReadyTimer.stop();
-    if (!LinkSend(openingFrame, AwaitedReply::HandshakeAck) && ok)
-        ShowPortError();
+    LinkSend(openingFrame, AwaitedReply::HandshakeAck); // a failed send ends the transfer
 }
 
 void StartLinkSession() { OpenLinkSession(ProgramCommand(), false); }

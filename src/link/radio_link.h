@@ -78,13 +78,16 @@ void CloseCommPort();
 LinkEngineSteps EngineSteps();
 
 // Sends a frame by the fixed send steps with the engine's reply timer (WaitTimer) as the wait
-// that each send starts. False when it could not be written; the reply timer then handles the
-// missing reply. The factory test-data pass sends its frames through this too.
+// that each send starts. False when it could not be written: the port has failed (or is closed),
+// so a running transfer ends at once as failed, with key 2002 shown and the port closed; only
+// the port search leaves a failed send to its reply timer. A port that fails between sends
+// (lost()) ends the transfer in the same way. The factory test-data pass sends through this too.
 bool LinkSend(const QByteArray &frame, AwaitedReply awaited);
 
 // Opens the port when closed and starts an exchange from the handshake with the opening frame:
 // "PROGRAM" for an ordinary exchange, the factory entry word for the factory pass of a write
-// (FactorySessionFlag is set to factoryPass).
+// (FactorySessionFlag is set to factoryPass). A port that cannot be opened is reported (key 2002)
+// and the transfer ends as failed.
 void OpenLinkSession(const QByteArray &openingFrame, bool factoryPass);
 // "PROGRAM": opens the port when closed and starts an exchange from the handshake.
 void StartLinkSession();

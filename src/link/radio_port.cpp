@@ -10,11 +10,12 @@
 namespace {
 
 // The port error and the reasons a port cannot be opened.
-// lang-keys: OTHER 2002 2020-2022
+// lang-keys: OTHER 2002 2020-2023
 constexpr int kKeyPortError = 2002;
 constexpr int kKeyNoSuchDevice = 2020;
 constexpr int kKeyNoPermission = 2021;
 constexpr int kKeyPortBusy = 2022;
+constexpr int kKeyPortLost = 2023;
 
 } // namespace
 
@@ -38,6 +39,7 @@ QString PortErrorText()
     case PortOpenError::NotFound: key = kKeyNoSuchDevice; break;
     case PortOpenError::NoPermission: key = kKeyNoPermission; break;
     case PortOpenError::Busy: key = kKeyPortBusy; break;
+    case PortOpenError::Lost: key = kKeyPortLost; break;
     default: break;
     }
     if (key == 0)

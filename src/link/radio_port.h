@@ -30,5 +30,5 @@ bool OpenRadioPort(const LinkEngineSteps &engine = LinkEngineSteps());
 
 // The port error message: the text of language key 2002 and, when the last open failed for a
 // known reason, a second line naming the port, its device and the reason (no such device, no
-// permission, in use). Everything that reports a port it cannot use shows this text.
+// permission, in use, failed while open). Everything that reports a port it cannot use shows this text.
 QString PortErrorText();

@@ -45,20 +45,17 @@ bool AskRetry()
     return prompt().MsgBox(GetLangText(2003), vbRetryCancel) == vbRetry;
 }
 
-// Reopens the closed port for a Retry; a port that still cannot be opened is reported and the
-// question asked again, until it opens or the user cancels.
+// A Retry sends again on an open port: a port closed for the question (or lost meanwhile) is
+// reopened first; one that cannot be opened is reported (false), and the transfer ends, since
+// asking again would only repeat the same failure.
 bool ReopenForRetry()
 {
     SerialPort *p = Link().port();
-    while (!p->openPort(State().ComPort)) {
-        {
-            const ModalGuard guard;
-            prompt().MsgBox(PortErrorText(), vbOKOnly);
-        }
-        if (!AskRetry())
-            return false;
-    }
-    return true;
+    if (p->isOpen() || p->openPort(State().ComPort))
+        return true;
+    const ModalGuard guard;
+    prompt().MsgBox(PortErrorText(), vbOKOnly);
+    return false;
 }
 
 void AskAfterUsedUp(Question question)
@@ -72,7 +69,7 @@ void AskAfterUsedUp(Question question)
     const bool onBlock = st.CurLinkState == LsBlocks;
     if (question == Question::A)
         CloseCommPort();
-    if (!AskRetry() || (question == Question::A && !ReopenForRetry())) {
+    if (!AskRetry() || !ReopenForRetry()) {
         EndLinkSession(false);
         return;
     }

@@ -15,6 +15,8 @@ public:
 
     // Bytes arriving from the other end (ignored while the port is closed).
     void feed(const QByteArray &bytes) { deliver(bytes); }
+    // The device goes away, as an unplugged adapter does: the port closes and raises lost().
+    void loseDevice() { deviceLost(); }
 
     // Called with every write while the port is open.
     std::function<void(const QByteArray &)> onWrite;

@@ -10,8 +10,6 @@
 #include <QRegularExpression>
 
 namespace {
-QtPrompt g_realPrompt;
-Prompt *g_prompt = nullptr;
 
 QMessageBox::StandardButtons buttonsOf(int style)
 {
@@ -51,9 +49,11 @@ int resultOf(int button)
 }
 } // namespace
 
-Prompt &prompt() { return g_prompt ? *g_prompt : g_realPrompt; }
-
-void setPrompt(Prompt *service) { g_prompt = service; }
+void InstallQtPrompt()
+{
+    static QtPrompt real;
+    setRealPrompt(&real);
+}
 
 int QtPrompt::MsgBox(const QString &text, int style, const QString &title)
 {

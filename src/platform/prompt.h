@@ -64,6 +64,12 @@ public:
 Prompt &prompt();
 // Installs a service (nullptr puts the real one back). The caller keeps ownership.
 void setPrompt(Prompt *service);
+// Makes service the real one. The layers without windows only know the interface: the program's
+// start-up installs the Qt dialogs (InstallQtPrompt) before anything can ask. Asking with no
+// service at all ends the program with a message on standard error.
+void setRealPrompt(Prompt *service);
+// Installs a QtPrompt as the real service (the window layers' library provides it).
+void InstallQtPrompt();
 
 // The real service on Qt dialogs.
 class QtPrompt : public Prompt {

@@ -4,6 +4,10 @@
 #include <QFile>
 #include <QSerialPort>
 #include <unistd.h>
+#ifdef __linux__
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#endif
 
 #include "platform/serial_port_list.h"
 
@@ -46,7 +50,12 @@ void SerialPort::close()
 
 bool SerialPort::write(const QByteArray &bytes)
 {
-    return open_ && writeDevice(bytes);
+    if (!open_)
+        return false;
+    if (writeDevice(bytes))
+        return true;
+    deviceLost();
+    return false;
 }
 
 QByteArray SerialPort::input()
@@ -80,7 +89,30 @@ void SerialPort::deliver(const QByteArray &bytes)
 
 void SerialPort::deviceLost()
 {
+    if (!open_)
+        return;
     close();
+    lastError_ = PortOpenError::Lost;
+    lastErrorText_ = QStringLiteral("%1: the device failed").arg(path_);
+    emit lost();
+}
+
+bool RequestLowLatency(int fd)
+{
+#ifdef __linux__
+    if (fd < 0)
+        return false;
+    serial_struct serial{};
+    if (::ioctl(fd, TIOCGSERIAL, &serial) != 0)
+        return false;
+    if (serial.flags & ASYNC_LOW_LATENCY)
+        return true;
+    serial.flags |= ASYNC_LOW_LATENCY;
+    return ::ioctl(fd, TIOCSSERIAL, &serial) == 0;
+#else
+    (void)fd;
+    return false;
+#endif
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -93,8 +125,13 @@ SystemSerialPort::SystemSerialPort(QObject *parent) : SerialPort(parent), port_(
         deliver(bytes);
     });
     connect(port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
-        if (e == QSerialPort::ResourceError && port_->isOpen())
+        // An unplugged adapter shows as a resource error, a failing one as a read or write error:
+        // nothing sent later could arrive.
+        const bool fatal = e == QSerialPort::ResourceError || e == QSerialPort::WriteError || e == QSerialPort::ReadError;
+        if (fatal && port_->isOpen()) {
+            port_->clearError();
             deviceLost();
+        }
     });
 }
 
@@ -150,6 +187,7 @@ bool SystemSerialPort::openDevice(const QString &path, const PortSettings &setti
         port_->clearError();
         return false;
     }
+    RequestLowLatency(static_cast<int>(port_->handle()));
     port_->clear(QSerialPort::AllDirections);
     return true;
 }

@@ -22,6 +22,7 @@ enum class PortOpenError {
     Busy,         // another program holds the device
     BadSetting,   // the device refused a line setting
     Other,
+    Lost,         // the open device failed later (a write refused, a driver error, unplugged)
 };
 
 // Line settings. The radio link always uses the defaults: 9600 baud, 8 data bits, no parity,
@@ -48,7 +49,8 @@ public:
     QString devicePath() const { return path_; }
     PortSettings settings() const { return settings_; }
 
-    // Output: queues every byte for sending. False when the port is closed or the write fails.
+    // Output: queues every byte for sending. False when the port is closed or the write fails; a
+    // failed write means the device failed, so the port closes and raises lost().
     bool write(const QByteArray &bytes);
     // Input: takes every byte waiting in the receive buffer.
     QByteArray input();
@@ -68,6 +70,8 @@ public:
 signals:
     // The receive event: at least receiveThreshold() bytes are waiting.
     void received();
+    // The open device failed (unplugged, an error from the driver); the port has been closed.
+    void lost();
 
 protected:
     // Backends: open the device; on failure set error and text.
@@ -79,7 +83,8 @@ protected:
     virtual void clearDeviceOutput() {}
     // Backends hand every piece of bytes that arrives to this.
     void deliver(const QByteArray &bytes);
-    // A backend whose device went away (unplugged) closes the port through this.
+    // A backend whose device went away (unplugged) or failed closes the port through this, which
+    // sets lastOpenError() to Lost and raises lost().
     void deviceLost();
 
 private:
@@ -91,6 +96,13 @@ private:
     int threshold_ = 0;
     bool open_ = false;
 };
+
+// Asks the driver of an open serial device (a file descriptor) for low-latency mode, which USB
+// serial adapters offer: without it they hold each short reply for their latency timer (often
+// 16 ms), about 15 s over a full read. True when the mode is on; false, with nothing changed,
+// for a device without the setting (a pseudo-terminal), a driver that refuses it or a system
+// that has none. SystemSerialPort asks on every open and goes on either way.
+bool RequestLowLatency(int fd);
 
 // The backend on QSerialPort, for real serial devices and pseudo-terminals.
 class SystemSerialPort : public SerialPort {

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -51,28 +52,54 @@ int PortNumberOfDevice(const QString &devicePath)
     return 0;
 }
 
-QList<SerialPortEntry> ExtraSerialPorts()
+QList<SerialPortEntry> ParseExtraPorts(const QString &value, QStringList *problems)
 {
     QList<SerialPortEntry> extras;
-    const QString extra = qEnvironmentVariable("TORVA_EXTRA_PORTS");
-    const auto items = extra.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    const auto items = value.split(QLatin1Char(','), Qt::SkipEmptyParts);
     static const QRegularExpression number(QStringLiteral("^[0-9]{1,3}$"));
+    const auto problem = [problems](const QString &item, const QString &why) {
+        if (problems)
+            problems->append(QStringLiteral("TORVA_EXTRA_PORTS: \"%1\" ignored: %2").arg(item.trimmed(), why));
+    };
+    const QString expected = QStringLiteral("expected NUMBER=DEVICE, a port number from 1 to %1 and a device path, "
+                                            "such as 7=/dev/pts/3")
+                                 .arg(kHighestPort);
     for (const QString &item : items) {
+        if (item.trimmed().isEmpty())
+            continue;
         const int eq = item.indexOf(QLatin1Char('='));
-        if (eq < 0)
+        const QString num = eq < 0 ? QString() : item.left(eq).trimmed();
+        const QString path = eq < 0 ? QString() : item.mid(eq + 1).trimmed();
+        if (eq < 0 || !number.match(num).hasMatch() || path.isEmpty() || num.toInt() < 1 ||
+            num.toInt() > kHighestPort) {
+            problem(item, expected);
             continue;
-        const QString num = item.left(eq).trimmed();
-        const QString path = item.mid(eq + 1).trimmed();
-        if (!number.match(num).hasMatch() || path.isEmpty())
-            continue;
+        }
         const int n = num.toInt();
-        if (n < 1 || n > kHighestPort)
-            continue;
         const bool taken = std::any_of(extras.cbegin(), extras.cend(),
                                        [n](const SerialPortEntry &e) { return e.number == n; });
-        if (!taken)
-            extras.append({n, path});
+        if (taken) {
+            problem(item, QStringLiteral("port %1 is named before; the first entry holds").arg(n));
+            continue;
+        }
+        extras.append({n, path});
     }
+    return extras;
+}
+
+QList<SerialPortEntry> ExtraSerialPorts()
+{
+    const QString value = qEnvironmentVariable("TORVA_EXTRA_PORTS");
+    QStringList problems;
+    const QList<SerialPortEntry> extras = ParseExtraPorts(value, &problems);
+    // The list is read every second while a port window is open: each value is reported once.
+    static QString reported;
+    if (!problems.isEmpty() && value != reported) {
+        for (const QString &line : problems)
+            std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+        std::fflush(stderr);
+    }
+    reported = value;
     return extras;
 }
 

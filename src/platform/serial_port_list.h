@@ -10,6 +10,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 struct SerialPortEntry {
@@ -25,8 +26,12 @@ QList<SerialPortEntry> ListSerialPorts();
 int PortNumberOfDevice(const QString &devicePath);
 // Device path of port n: the extra port of that number, else the fixed numbering; "" for none.
 QString DevicePathOfPort(int number);
-// The entries of TORVA_EXTRA_PORTS that are well formed (number 1..999, a path), in order.
+// The entries of TORVA_EXTRA_PORTS that are well formed (number 1..999, a path), in order; a
+// later entry for a number already given is left out. The entries left out are reported on
+// standard error, each with what was expected, once for each value of the variable.
 QList<SerialPortEntry> ExtraSerialPorts();
+// The same for a given value; the report of each entry left out is added to problems.
+QList<SerialPortEntry> ParseExtraPorts(const QString &value, QStringList *problems = nullptr);
 
 // Replaces the system's enumeration (tests); an empty function puts the real one back.
 void SetSystemSerialPortSource(std::function<QList<SerialPortEntry>()> source);

@@ -5,7 +5,7 @@
 
 #include "data/app_state.h"
 #include "data/lang_text.h"
-#include "data/ok_cancel_captions.h"
+#include "ui/ok_cancel_captions.h"
 #include "platform/form_kit.h"
 #include "shell/dialog_buttons.h"
 #include "shell/startup.h"

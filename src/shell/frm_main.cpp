@@ -263,6 +263,7 @@ void FrmMain::BuildStatusBar()
     }
     panels_[0]->setText(QStringLiteral("Status"));
     clock_ = new QTimer(this);
+    clock_->setTimerType(Qt::PreciseTimer); // a coarse one drifts against the seconds it shows
     clock_->setInterval(1000);
     connect(clock_, &QTimer::timeout, this, &FrmMain::UpdateClock);
     clock_->start();

@@ -9,7 +9,7 @@
 #include "data/lang_text.h"
 #include "data/message_table.h"
 #include "data/model_band.h"
-#include "data/ok_cancel_captions.h"
+#include "ui/ok_cancel_captions.h"
 #include "platform/dialog_routines.h"
 #include "platform/form_kit.h"
 #include "platform/prompt.h"

@@ -31,6 +31,7 @@ FrmSplash::FrmSplash(QWidget *parent)
     picLogo->installEventFilter(this);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(kSplashMs);
     connect(Timer1, &QTimer::timeout, this, &FrmSplash::Timer1_Timer);
     if (const QScreen *screen = QGuiApplication::primaryScreen())

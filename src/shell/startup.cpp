@@ -12,10 +12,12 @@
 #include "data/model_band.h"
 #include "data/version_dispatch.h"
 #include "link/com_port_list.h"
+#include "link/link_windows.h"
 #include "link/radio_link.h"
 #include "platform/ini_file.h"
 #include "platform/numbers.h"
 #include "platform/program_dir.h"
+#include "platform/prompt.h"
 #include "platform/record_file.h"
 #include "shell/frm_splash.h"
 
@@ -150,6 +152,10 @@ void StoreMainPlacement(const WindowPlacement &placement)
 void Main()
 {
     AppState &st = State();
+
+    // The layers below the windows reach the dialogs and the link's windows through these.
+    InstallQtPrompt();
+    RegisterLinkWindows();
 
     // A hand-over to another installed version closes the radio's port first.
     Hooks().CloseCommPort = [] { CloseCommPort(); };

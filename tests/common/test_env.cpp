@@ -7,11 +7,16 @@
 
 #include "data/app_state.h"
 #include "data/hooks.h"
+#include "link/link_windows.h"
+#include "platform/prompt.h"
 
 namespace testenv {
 
 void GlobalEnvironment::SetUp()
 {
+    // As the program's start-up does; a test that wants no window replaces the service.
+    InstallQtPrompt();
+    RegisterLinkWindows();
     ResetState();
     ResetHooks();
 }

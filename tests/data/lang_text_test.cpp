@@ -1,4 +1,7 @@
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFile>
+#include <QMessageBox>
 #include <gtest/gtest.h>
 
 #include "common/test_env.h"
@@ -97,6 +100,28 @@ TEST_F(LangTextTest, FilePathMayUseBackslashes)
     State().LanguageFilePath = QStringLiteral("\\language\\chinese.ini");
     EXPECT_EQ(LanguageFileFullPath(), programDir->path(QStringLiteral("language/chinese.ini")));
     EXPECT_EQ(GetLangText(102), QString::fromUtf8("取消"));
+}
+
+// Qt's own buttons and dialogs speak the chosen language too, from start-up (which sets the
+// language) and after a change.
+TEST_F(LangTextTest, QtsOwnButtonsAndDialogsFollowTheLanguage)
+{
+    struct English {
+        ~English() { SetLanguage(LangEnglish); }
+    } english;
+    const auto cancelButton = [] {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("t"), QStringLiteral("q"), QMessageBox::Yes | QMessageBox::Cancel);
+        return box.button(QMessageBox::Cancel)->text();
+    };
+    SetLanguage(LangChinese);
+    EXPECT_EQ(cancelButton(), QString::fromUtf8("取消"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QString::fromUtf8("查找范围："));
+    SetLanguage(LangEnglish);
+    EXPECT_EQ(cancelButton(), QStringLiteral("Cancel"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Look in:"));
+    SetLanguage(LangChinese);
+    SetLanguage(LangChinese); // the same language again: still in force
+    EXPECT_EQ(cancelButton(), QString::fromUtf8("取消"));
 }
 
 } // namespace

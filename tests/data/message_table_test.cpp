@@ -5,6 +5,7 @@
 #include "common/test_env.h"
 #include "data/app_state.h"
 #include "data/message_table.h"
+#include "ui/close_help_captions.h"
 
 using testenv::AppTest;
 

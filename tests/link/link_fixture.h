@@ -2,14 +2,18 @@
 // A transfer against the simulated radio, in process: the program's serial port is a fake whose
 // writes reach the radio and whose input is the radio's output, both through the event loop.
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QStringList>
+#include <QThread>
 #include <QTimer>
 #include <functional>
 
 #include "common/test_env.h"
 #include "common/wait_until.h"
 #include "data/app_state.h"
+#include "link/radio_link.h"
 #include "platform/fake_serial_port.h"
 #include "platform/prompt_script.h"
 #include "radiosim/radio_sim.h"
@@ -125,6 +129,35 @@ protected:
     bool WaitIdle(int timeoutMs = 20000)
     {
         return testenv::WaitUntil([] { return State().CurOperation == OpIdle; }, timeoutMs);
+    }
+
+    // Runs until no transfer runs, with every reply time-out brought forward: as soon as the line
+    // is quiet (the radio has nothing left to send and every event is handled) while the reply
+    // timer waits, its time-out happens at once instead of 300 ms later. What happens, and in
+    // which order, is what the real timer gives, without the waiting; for the searches that go
+    // through dozens of time-outs. Returns false when the transfer has not ended (bounded).
+    bool RunWithTimeoutsAtOnce(int *timeouts = nullptr)
+    {
+        int count = 0;
+        QDeadlineTimer deadline(60000);
+        while (State().CurOperation != OpIdle) {
+            if (deadline.hasExpired())
+                return false;
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            if (radio.busy()) {
+                QThread::usleep(100);
+                continue;
+            }
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            if (State().CurOperation != OpIdle && !radio.busy() && Link().WaitTimer.isActive()) {
+                Link().WaitTimer.stop();
+                ++count;
+                Link().WaitTimer_Timer();
+            }
+        }
+        if (timeouts)
+            *timeouts = count;
+        return true;
     }
 
     FakeSerialPort port;

@@ -1,6 +1,5 @@
 // The link set-up window: its port list, its own handshake test and the port it leaves chosen.
 
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -121,14 +120,20 @@ TEST_F(LoadFrmLinkTest, AGoodAnswerSavesThePortAndClosesTheWindowAfter100Ms)
 {
     State().ComPort = 5;
     LoadFrmLink w(nullptr, &own);
-    QElapsedTimer t;
+    // The order: the answer stops the reply wait and starts the 100 ms close, and the window is
+    // still open until that ends it.
+    bool openWithCloseRunning = false;
     QTimer::singleShot(0, &w, [&] {
-        t.start();
         w.Command1->click();
+        testenv::WaitUntil([&] { return !w.LinkWaitTimer.isActive() || !w.isVisible(); }, 3000);
+        openWithCloseRunning = w.isVisible() && w.EndTimer.isActive() && !w.LinkWaitTimer.isActive();
     });
-    ExecBounded(&w, 5000);
-    EXPECT_GE(t.elapsed(), 100);
-    EXPECT_LT(t.elapsed(), 2000);
+    EXPECT_EQ(ExecBounded(&w, 5000), QDialog::Accepted);
+    EXPECT_TRUE(openWithCloseRunning);
+    EXPECT_EQ(w.EndTimer.interval(), 100);
+    // Timers whose period matters are precise: a coarse one may fire up to 5 % early.
+    EXPECT_EQ(w.EndTimer.timerType(), Qt::PreciseTimer);
+    EXPECT_EQ(w.LinkWaitTimer.timerType(), Qt::PreciseTimer);
     EXPECT_EQ(own.writes, (QList<QByteArray>{"PROGRAM"}));
     EXPECT_EQ(own.opens, (QList<QString>{"/dev/ttyS4"}));
     EXPECT_EQ(SavedComPort(), "5");

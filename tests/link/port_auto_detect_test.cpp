@@ -64,8 +64,12 @@ TEST_F(AutoDetectTest, TheRadioIsFoundOnTheFifteenthSettingAndTheReadCarriesOn)
 {
     AnswerOnlyOn({"/dev/probe5", 2, 2});
     StartRead({3, 5});
-    ASSERT_TRUE(WaitIdle(60000));
+    int timeouts = 0;
+    ASSERT_TRUE(RunWithTimeoutsAtOnce(&timeouts));
     ASSERT_EQ(tried.size(), 15);
+    // Every silent setting costs three handshakes, each ended by its time-out.
+    EXPECT_EQ(timeouts, 14 * 3);
+    EXPECT_EQ(port.writes.count("PROGRAM"), 14 * 3 + 1);
     const QList<Setting> firstOfPort5{{"/dev/probe5", 0, 1}, {"/dev/probe5", 1, 1}, {"/dev/probe5", 2, 1},
                                       {"/dev/probe5", 3, 1}, {"/dev/probe5", 0, 2}, {"/dev/probe5", 1, 2},
                                       {"/dev/probe5", 2, 2}};
@@ -90,8 +94,10 @@ TEST_F(AutoDetectTest, ARadioOfAnotherModelIsTheFallbackWhenNothingBetterAnswers
     radio.identity.model = "K58TXB";
     AnswerOnlyOn({"/dev/probe3", 0, 1});
     StartRead({3});
-    ASSERT_TRUE(WaitIdle(60000));
+    int timeouts = 0;
+    ASSERT_TRUE(RunWithTimeoutsAtOnce(&timeouts));
     EXPECT_EQ(tried.size(), 8 + 1); // every setting of port 3, then the fallback's own handshake
+    EXPECT_EQ(timeouts, 7 * 3);
     EXPECT_EQ(tried.last(), (Setting{"/dev/probe3", 0, 1}));
     EXPECT_EQ(Saved("comPort"), "3");
     EXPECT_EQ(Saved("Handshaking"), "0");

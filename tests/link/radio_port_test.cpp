@@ -106,7 +106,14 @@ TEST_F(RadioPortTest, SendFailsWhenThePortIsClosedOrTheWriteFails)
     EXPECT_EQ(timerStarts, 1); // the reply timer then finds the step unanswered
     ASSERT_TRUE(port.openPort(1));
     port.failWrites = true;
+    int lost = 0;
+    QObject::connect(&port, &SerialPort::lost, [&] { ++lost; });
     EXPECT_FALSE(SendLinkFrame(ProgramCommand(), AwaitedReply::HandshakeAck, {}));
+    // A refused write is a failed device: the port closes and says so.
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(lost, 1);
+    EXPECT_EQ(port.lastOpenError(), PortOpenError::Lost);
+    EXPECT_TRUE(PortErrorText().endsWith(GetLangText(2023)));
 }
 
 struct WalkCase {

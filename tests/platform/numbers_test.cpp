@@ -56,15 +56,19 @@ TEST(ValTest, IgnoresTheProcessLocale)
     // QApplication sets the C library locale from the environment; a decimal comma there must
     // change nothing.
     const char *old = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = old ? old : "C";
+    struct Restore {
+        std::string saved;
+        ~Restore() { std::setlocale(LC_NUMERIC, saved.c_str()); }
+    } restore{old ? old : "C"};
+    // deps/debian-packages.txt installs locales-all, so the check runs on every test run.
     if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "fr_FR.UTF-8"))
-        GTEST_SKIP() << "no locale with a decimal comma is installed";
+        FAIL() << "no locale with a decimal comma is installed (deps/install.sh installs locales-all)";
+    ASSERT_EQ(std::localeconv()->decimal_point, std::string(","));
     EXPECT_EQ(Val(S("145.125")), 145.125);
     EXPECT_TRUE(IsNumeric(S("145.125")));
     EXPECT_FALSE(IsNumeric(S("145,125")));
     EXPECT_EQ(FormatNumber(145.125, S("000.00000")), S("145.12500"));
     EXPECT_EQ(NumberText(12.5), S("12.5"));
-    std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 TEST(CIntTest, RoundsHalvesToEven)

@@ -2,6 +2,7 @@
 // and on a real pseudo-terminal served by the simulated radio.
 
 #include <QFile>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -190,6 +191,35 @@ TEST_F(PtyPortTest, OpensAPortNumberNamedInTheExtraPorts)
     EXPECT_EQ(rx.taken.first(), QByteArray("YK\x06"));
 }
 
+// A device without a low-latency setting (a pseudo-terminal has none) refuses the request, and the
+// port opens and works all the same (the transfer above ran on such a port).
+TEST_F(PtyPortTest, ARefusedLowLatencyRequestChangesNothing)
+{
+    EXPECT_FALSE(RequestLowLatency(-1));
+    const int fd = ::open(QFile::encodeName(server.slavePath()).constData(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(fd, 0);
+    EXPECT_FALSE(RequestLowLatency(fd));
+    ::close(fd);
+    SystemSerialPort port;
+    ASSERT_TRUE(port.open(server.slavePath())) << port.lastErrorText().toStdString();
+    EXPECT_TRUE(port.isOpen());
+}
+
+// The device going away under an open port (the terminal's other end closed, as an unplugged
+// adapter does) closes the port and raises lost(), once.
+TEST_F(PtyPortTest, ADeviceThatGoesAwayClosesThePortAndRaisesLost)
+{
+    SystemSerialPort port;
+    ASSERT_TRUE(port.open(server.slavePath())) << port.lastErrorText().toStdString();
+    int lost = 0;
+    QObject::connect(&port, &SerialPort::lost, [&] { ++lost; });
+    server.stop();
+    EXPECT_TRUE(WaitUntil([&] { return lost > 0; }, 3000));
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(lost, 1);
+    EXPECT_EQ(port.lastOpenError(), PortOpenError::Lost);
+}
+
 TEST_F(PtyPortTest, ASecondOpenOfTheSameDeviceIsBusy)
 {
     SystemSerialPort first;
@@ -274,6 +304,39 @@ TEST(SerialPortList, ExtraPortsAreParsedAndTakeThePlaceOfSystemPorts)
     EXPECT_EQ(ports[1].number, 101);
     EXPECT_EQ(ports[1].devicePath, QStringLiteral("/dev/pts/9"));
     EXPECT_EQ(ports[2].number, 7);
+}
+
+TEST(SerialPortList, MalformedExtraPortsAreReportedOnStandardErrorOncePerValue)
+{
+    QStringList problems;
+    const QList<SerialPortEntry> extras =
+        ParseExtraPorts(QStringLiteral("7=/dev/a, 9 ,abc=/dev/b,1000=/dev/c,0=/dev/d,8=,7=/dev/dup,,5=/dev/e"), &problems);
+    ASSERT_EQ(extras.size(), 2);
+    EXPECT_EQ(extras[1].number, 5);
+    const QString expected = QStringLiteral("expected NUMBER=DEVICE, a port number from 1 to 999 and a device path, "
+                                            "such as 7=/dev/pts/3");
+    EXPECT_EQ(problems,
+              (QStringList{"TORVA_EXTRA_PORTS: \"9\" ignored: " + expected,
+                           "TORVA_EXTRA_PORTS: \"abc=/dev/b\" ignored: " + expected,
+                           "TORVA_EXTRA_PORTS: \"1000=/dev/c\" ignored: " + expected,
+                           "TORVA_EXTRA_PORTS: \"0=/dev/d\" ignored: " + expected,
+                           "TORVA_EXTRA_PORTS: \"8=\" ignored: " + expected,
+                           "TORVA_EXTRA_PORTS: \"7=/dev/dup\" ignored: port 7 is named before; the first entry holds"}));
+    problems.clear();
+    ParseExtraPorts(QStringLiteral(" 7 = /dev/pts/3 ,,8=/dev/x"), &problems);
+    EXPECT_TRUE(problems.isEmpty());
+
+    // The program reads the variable every second while a port window is open: one report per
+    // value (a value of its own for each run, so that repeated runs report again).
+    static int run = 0;
+    const QByteArray value = "7=/dev/a,x" + QByteArray::number(++run);
+    const ScopedEnv env("TORVA_EXTRA_PORTS", value);
+    testing::internal::CaptureStderr();
+    ExtraSerialPorts();
+    ExtraSerialPorts();
+    DevicePathOfPort(7);
+    const std::string printed = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(printed, "TORVA_EXTRA_PORTS: \"x" + std::to_string(run) + "\" ignored: " + expected.toStdString() + "\n");
 }
 
 } // namespace

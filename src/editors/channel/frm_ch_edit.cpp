@@ -14,7 +14,7 @@
 #include "data/code_text.h"
 #include "data/hooks.h"
 #include "data/lang_text.h"
-#include "data/ok_cancel_captions.h"
+#include "ui/ok_cancel_captions.h"
 #include "data/radio_data.h"
 #include "data/tone_tables.h"
 #include "data/value_rules.h"

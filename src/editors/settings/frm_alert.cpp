@@ -9,7 +9,7 @@
 #include "data/channel_table.h"
 #include "data/code_text.h"
 #include "data/lang_text.h"
-#include "data/ok_cancel_captions.h"
+#include "ui/ok_cancel_captions.h"
 #include "editors/settings/settings_form.h"
 #include "platform/dialog_routines.h"
 #include "platform/form_kit.h"

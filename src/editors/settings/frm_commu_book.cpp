@@ -8,7 +8,7 @@
 #include "data/comm_book_order.h"
 #include "data/lang_text.h"
 #include "data/message_table.h"
-#include "data/ok_cancel_captions.h"
+#include "ui/ok_cancel_captions.h"
 #include "data/value_rules.h"
 #include "editors/editor_files.h"
 #include "platform/flex_grid.h"

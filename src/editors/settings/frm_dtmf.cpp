@@ -11,7 +11,7 @@
 #include "data/app_state.h"
 #include "data/code_text.h"
 #include "data/lang_text.h"
-#include "data/ok_cancel_captions.h"
+#include "ui/ok_cancel_captions.h"
 #include "data/self_kill_stun.h"
 #include "data/value_rules.h"
 #include "editors/enter_moves_next.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "data/lang_text.h"
-#include "data/ok_cancel_captions.h"
+#include "ui/ok_cancel_captions.h"
 #include "data/self_kill_stun.h"
 #include "editors/enter_moves_next.h"
 #include "editors/settings/frm_dtmf.h"

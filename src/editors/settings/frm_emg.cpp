@@ -8,6 +8,7 @@
 #include "data/app_state.h"
 #include "editors/settings/builtin_captions.h"
 #include "data/message_table.h"
+#include "ui/close_help_captions.h"
 #include "data/model_band.h"
 #include "data/value_rules.h"
 #include "platform/dialog_routines.h"

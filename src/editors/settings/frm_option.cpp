@@ -11,7 +11,7 @@
 #include "data/code_text.h"
 #include "data/hooks.h"
 #include "data/lang_text.h"
-#include "data/ok_cancel_captions.h"
+#include "ui/ok_cancel_captions.h"
 #include "data/value_rules.h"
 #include "editors/settings/settings_form.h"
 #include "platform/dialog_routines.h"

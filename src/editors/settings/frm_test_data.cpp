@@ -8,7 +8,7 @@
 #include "data/app_state.h"
 #include "editors/settings/builtin_captions.h"
 #include "data/code_text.h"
-#include "data/ok_cancel_captions.h"
+#include "ui/ok_cancel_captions.h"
 #include "editors/editor_files.h"
 #include "platform/form_kit.h"
 #include "platform/prompt.h"

@@ -6,7 +6,7 @@
 
 #include "data/app_state.h"
 #include "data/lang_text.h"
-#include "data/ok_cancel_captions.h"
+#include "ui/ok_cancel_captions.h"
 #include "data/radio_data.h"
 #include "data/tone_standards.h"
 #include "platform/form_kit.h"

@@ -1,4 +1,4 @@
-#include "data/ok_cancel_captions.h"
+#include "ui/ok_cancel_captions.h"
 
 #include "data/lang_text.h"
 #include "platform/dialog_routines.h"
