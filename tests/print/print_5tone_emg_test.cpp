@@ -22,13 +22,6 @@ protected:
         r.TonePeriod = uint8_t(period);
         r.Name = FixStr<7>::fromBytes("R" + QByteArray::number(position));
     }
-    static const PrintedText *FindAt(const QString &text, double percent)
-    {
-        for (const PrintedText &t : LastPrintRecord())
-            if (t.text == text && std::abs(t.xPercent() - percent) < 0.01)
-                return &t;
-        return nullptr;
-    }
 };
 
 TEST_F(PrintFiveToneTest, CodeRowsAsStoredWithTheirNumbersAndPeriods)

@@ -3,6 +3,7 @@
 // texts the last run drew, by page.
 
 #include <QFile>
+#include <cmath>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -57,6 +58,14 @@ protected:
     {
         for (const PrintedText &t : LastPrintRecord())
             if (t.text == text && (page == 0 || t.page == page))
+                return &t;
+        return nullptr;
+    }
+    // The first drawn text equal to text whose left edge stands at percent of the page width.
+    static const PrintedText *FindAt(const QString &text, double percent)
+    {
+        for (const PrintedText &t : LastPrintRecord())
+            if (t.text == text && std::abs(t.xPercent() - percent) < 0.01)
                 return &t;
         return nullptr;
     }

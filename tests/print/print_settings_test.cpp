@@ -23,13 +23,6 @@ protected:
                 return t.text;
         return QString();
     }
-    static const PrintedText *FindAt(const QString &text, double percent)
-    {
-        for (const PrintedText &t : LastPrintRecord())
-            if (t.text == text && std::abs(t.xPercent() - percent) < 0.01)
-                return &t;
-        return nullptr;
-    }
 };
 
 TEST_F(PrintSettingsTest, OptionRowsFromTheWindow)
