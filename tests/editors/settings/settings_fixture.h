@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "common/test_env.h"
+#include "common/ui_steps.h"
 #include "data/app_state.h"
 #include "data/channel_record.h"
 #include "data/defaults.h"
@@ -62,20 +63,8 @@ inline void SetChannels(std::initializer_list<int> numbers)
     s.RadioData.ChannelCount = int16_t(slot);
 }
 
-inline void Settle()
-{
-    for (int i = 0; i < 5; ++i)
-        QApplication::processEvents();
-}
-
-// Shows the window and makes it the active one, as the user's desktop would.
-inline void Activate(QWidget *window)
-{
-    window->show();
-    window->activateWindow();
-    QApplication::setActiveWindow(window);
-    Settle();
-}
+using testenv::Activate;
+using testenv::Settle;
 
 inline void Key(QWidget *target, int key, const QString &text = QString())
 {
