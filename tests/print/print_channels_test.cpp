@@ -111,6 +111,31 @@ TEST_F(PrintChannelsTest, ValuesOfABlock)
     EXPECT_EQ(Cell("1", 5, 30), "2tone 3");
 }
 
+TEST_F(PrintChannelsTest, ToneIndexesOutsideTheirListsAreRepairedOnBothSides)
+{
+    struct Case {
+        int16_t type, ctcss, dcs, inverted;
+        const char *text;
+    };
+    const Case cases[] = {
+        {CtcCtcss, -1, 0, 0, "62.5"},    {CtcCtcss, -300, 0, 0, "62.5"}, {CtcCtcss, 53, 0, 0, "62.5"},
+        {CtcCtcss, 50, 0, 0, "254.1"},   {CtcDcs, 0, -1, 0, "D000N"},    {CtcDcs, 0, -512, 1, "D000I"},
+        {CtcDcs, 0, 512, 0, "D000N"},    {CtcDcs, 0, 511, 0, "D777N"},
+    };
+    for (const Case &k : cases) {
+        State().RadioData.ChannelCount = 0;
+        ChannelRecord &c = Add(1);
+        c.DecodeToneType = k.type;
+        c.DecodeCtcssIndex = k.ctcss;
+        c.DecodeDcsCode = k.dcs;
+        c.DecodeDcsInverted = k.inverted;
+        Run({0});
+        ASSERT_EQ(State().PrintDone, 1);
+        EXPECT_EQ(Cell("0", 4, 30), k.text) << k.ctcss << " " << k.dcs;
+        EXPECT_EQ(State().ChannelList[0].DecodeCtcssIndex, k.ctcss); // repaired in the block's copy only
+    }
+}
+
 TEST_F(PrintChannelsTest, OnOffInChinese)
 {
     Add(1).ScanSkip = 1;
