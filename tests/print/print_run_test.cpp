@@ -1,6 +1,7 @@
 // Whole runs: odd stored values do not end the print-out, a run leaves the data as it found them,
 // and the Chinese document carries its Chinese text.
 
+#include <QApplication>
 #include <QProcess>
 #include <QTabWidget>
 #include <array>
@@ -158,6 +159,28 @@ TEST_F(PrintRunTest, ToneSectionsPrintTheirWindowsRowsInOrder)
                          t.text.count(QStringLiteral("    ")) == 1;
         EXPECT_EQ(dateLines, 1) << page;
     }
+}
+
+TEST_F(PrintRunTest, AFailedRunLeavesNothingBehindAndTheNextStartsAtPageOne)
+{
+    const int windowsBefore = int(QApplication::topLevelWidgets().size());
+    State().PrintItemFlags.fill(1);
+    const QString unwritable = PdfPath() + QStringLiteral(".missing/out.pdf"); // its folder does not exist
+    script->answerPrintToFile(unwritable);
+    CommonDialogState dialog;
+    PrintSelected(dialog, nullptr);
+    EXPECT_EQ(State().PrintDone, 0);
+    EXPECT_TRUE(LastPrintRecord().isEmpty());
+    EXPECT_FALSE(QFile::exists(unwritable));
+    EXPECT_TRUE(script->messages().isEmpty());
+
+    Run({3, 9});
+    ASSERT_EQ(State().PrintDone, 1);
+    EXPECT_NE(Find(QStringLiteral("- 1 -"), 1), nullptr);
+    EXPECT_EQ(LastPage(), 2);
+    EXPECT_EQ(PdfPages(), 2);
+    // The windows the sections loaded hidden are gone.
+    EXPECT_EQ(int(QApplication::topLevelWidgets().size()), windowsBefore);
 }
 
 TEST_F(PrintRunTest, ChineseDocumentCarriesItsChineseText)
