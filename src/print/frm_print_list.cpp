@@ -100,9 +100,11 @@ void FrmPrintList::ReadPrintSelection()
 
 void FrmPrintList::Command1_Click()
 {
+    // Only the items that print a section count: items 1 and 2 ticked alone would start an empty run.
     int any = 0;
-    for (QCheckBox *box : Check1)
-        any |= CheckValue(box);
+    for (int i = 0; i < kPrintItems; ++i)
+        if (i != 1 && i != 2)
+            any |= CheckValue(Check1[i]);
     if (any == 0) {
         prompt().MsgBox(InCurrentLanguage(PrintTexts().PrtSelectPrompt), vbOKOnly + vbExclamation);
         return;

@@ -19,7 +19,7 @@ constexpr int kBlocksPerPage = 5;
 QString ToneText(int type, int ctcssIndex, int dcsCode, int inverted)
 {
     if (type == CtcCtcss) {
-        if (ctcssIndex > 52)
+        if (ctcssIndex > 52 || ctcssIndex < 0)
             ctcssIndex = 0;
         if (ctcssIndex == 51)
             return GetLangText(4031); // the custom-tone item that follows the 51 tones

@@ -113,6 +113,7 @@ void PrintSelected(CommonDialogState &dialog, QWidget *parent)
 {
     AppState &st = State();
     st.PrintDone = 1;
+    g_lastRecord.clear(); // a cancelled run leaves no record of an earlier one
     dialog.CancelError = true;
     QPrinter ownPrinter(QPrinter::HighResolution);
     QPrinter &printer = dialog.Printer ? *dialog.Printer : ownPrinter;

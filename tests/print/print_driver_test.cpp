@@ -77,7 +77,7 @@ TEST_F(PrintTest, CancelledDialogPrintsNothing)
     CommonDialogState dialog;
     PrintSelected(dialog, nullptr);
     EXPECT_EQ(State().PrintDone, 0);
-    EXPECT_TRUE(LastPrintRecord().isEmpty() || true);
+    EXPECT_TRUE(LastPrintRecord().isEmpty());
     EXPECT_FALSE(QFile::exists(PdfPath()));
 }
 
@@ -154,6 +154,19 @@ TEST_F(FrmPrintListTest, NothingTickedAsksAndStaysOpen)
     EXPECT_EQ(script->messages()[0].style, vbOKOnly + vbExclamation);
     EXPECT_EQ(w.result(), 0);
     EXPECT_EQ(script->calls.size(), 1);
+}
+
+TEST_F(FrmPrintListTest, OnlyHiddenItemsTickedCountsAsNothingTicked)
+{
+    // Items 1 and 2 print no section: ticked alone they would start an empty run.
+    FrmPrintList w;
+    SetCheckValue(Check(w, 1), 1);
+    SetCheckValue(Check(w, 2), 1);
+    Click(w, "Command1");
+    ASSERT_EQ(script->messages().size(), 1);
+    EXPECT_EQ(script->messages()[0].text, "Please select printing items.");
+    EXPECT_EQ(w.result(), 0);
+    EXPECT_EQ(script->calls.size(), 1); // no print dialog
 }
 
 TEST_F(FrmPrintListTest, SelectAllSetsTheHiddenItemsToo)

@@ -79,21 +79,38 @@ TEST_F(FrmAlertTest, ListsHoldTheirItems)
 {
     SetChannels({12, 201, 3, 200, 3});
     FrmAlert w;
-    EXPECT_EQ(Items(Combo(w, 0)).size(), 4);
-    EXPECT_EQ(Items(Combo(w, 1)), QStringList({GetLangText(2436), "DTMF"}));
-    for (int i : {3, 4, 5}) {
-        EXPECT_EQ(Combo(w, i)->ListCount(), 255);
-        EXPECT_EQ(Combo(w, i)->List(254), "255");
+    const QString none = GetLangText(2436);
+    struct Case {
+        const char *array;
+        int index;
+        int count;
+        QString first, last;
+    };
+    const Case cases[] = {
+        {"Combo1", 0, 4, GetLangText(2630), GetLangText(2633)},
+        {"Combo1", 1, 2, none, QStringLiteral("DTMF")},
+        {"Combo1", 3, 255, QStringLiteral("1"), QStringLiteral("255")},
+        {"Combo1", 4, 255, QStringLiteral("1"), QStringLiteral("255")},
+        {"Combo1", 5, 255, QStringLiteral("1"), QStringLiteral("255")},
+        {"Combo1", 6, 2, GetLangText(2634), GetLangText(2635)},
+        {"Combo1", 8, 3, QStringLiteral("2"), QStringLiteral("199")}, // channels 3, 12, 200 once each; no specials
+        {"Combo1", 9, 256, GetLangText(2636), QStringLiteral("255")},
+        {"Combo2", 0, 254, QStringLiteral("1"), QStringLiteral("254")},
+        {"Combo2", 1, 251, QStringLiteral("5"), QStringLiteral("255")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1(%2)").arg(QLatin1String(c.array)).arg(c.index).toStdString());
+        const ComboBox *combo = Combo(w, c.index, c.array);
+        ASSERT_EQ(combo->ListCount(), c.count);
+        EXPECT_EQ(combo->List(0), c.first);
+        EXPECT_EQ(combo->List(c.count - 1), c.last);
     }
-    EXPECT_EQ(Items(Combo(w, 6)), QStringList({GetLangText(2634), GetLangText(2635)}));
+    EXPECT_EQ(Items(Combo(w, 0)), QStringList({GetLangText(2630), GetLangText(2631), GetLangText(2632), GetLangText(2633)}));
+    EXPECT_EQ(Items(Combo(w, 8)), QStringList({"2", "11", "199"}));
+    EXPECT_EQ(Combo(w, 9)->List(1), "1");
+    // The emergency channel group list is never filled.
     EXPECT_EQ(Combo(w, 7)->ListCount(), 0);
     EXPECT_TRUE(Combo(w, 7)->isHidden());
-    EXPECT_EQ(Items(Combo(w, 8)), QStringList({"2", "11", "199"}));
-    EXPECT_EQ(Combo(w, 9)->ListCount(), 256);
-    EXPECT_EQ(Combo(w, 9)->List(1), "1");
-    EXPECT_EQ(Combo(w, 0, "Combo2")->ListCount(), 254);
-    EXPECT_EQ(Combo(w, 1, "Combo2")->List(0), "5");
-    EXPECT_EQ(Combo(w, 1, "Combo2")->List(250), "255");
 }
 
 TEST_F(FrmAlertTest, EachEnablingCaseAndTheBytesOkStores)
@@ -194,6 +211,7 @@ TEST_F(FrmAlertTest, DtmfMemoryChoices)
     Alert().IdEntry = 15;
     {
         FrmAlert w;
+        EXPECT_EQ(Items(Combo(w, 2)), QStringList({"M1", "M16"})); // the memories in use only
         EXPECT_EQ(Combo(w, 2)->Text(), "M16");
         Ok(w);
         EXPECT_EQ(Alert().IdEntry, 15);
