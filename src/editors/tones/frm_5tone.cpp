@@ -173,7 +173,7 @@ void Frm5Tone::CreateControls()
     }
     Check1 = new QCheckBox(this);
     Check1->setObjectName(QStringLiteral("Check1"));
-    SetGeometryTwips(Check1, 5400, 3840, 2655, 300);
+    SetGeometryTwips(Check1, 5400, 3840, 2655, 240); // ends where the grid begins
 
     // Information codes.
     Frame2 = new QFrame(this);
