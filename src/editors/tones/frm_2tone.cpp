@@ -16,6 +16,7 @@
 #include "platform/form_kit.h"
 #include "platform/numbers.h"
 #include "platform/prompt.h"
+#include "shell/dialog_buttons.h"
 
 namespace {
 
@@ -176,15 +177,9 @@ Frm2Tone::Frm2Tone(QWidget *parent) : QDialog(parent)
         SetHelpContext(Text2[j], 3416 + j);
     }
 
-    CommandOK = new QPushButton(Picture1);
-    CommandOK->setObjectName(QStringLiteral("CommandOK"));
-    SetGeometryTwips(CommandOK, 5880, 5220, 1500, 375);
-    CommandCancel = new QPushButton(Picture1);
-    CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
-    SetGeometryTwips(CommandCancel, 7680, 5220, 1500, 375);
     // Enter in a box moves on or commits a cell; it never presses a button.
-    for (QPushButton *b : {CommandOK, CommandCancel})
-        b->setAutoDefault(false);
+    CommandOK = NewCommandButton(Picture1, "CommandOK", 5880, 5220, false, 1500);
+    CommandCancel = NewCommandButton(Picture1, "CommandCancel", 7680, 5220, false, 1500);
 
     connect(CommandOK, &QPushButton::clicked, this, &Frm2Tone::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &Frm2Tone::CommandCancel_Click);
