@@ -13,6 +13,7 @@
 #include "common/bytes.h"
 #include "common/captions.h"
 #include "common/test_env.h"
+#include "common/ui_steps.h"
 #include "data/app_state.h"
 #include "data/hooks.h"
 #include "data/radio_data.h"
@@ -195,7 +196,7 @@ TEST_F(FrmCommuBookTest, EveryCloseSortsTheWorkingBookAndOnlyOkStoresTheEdits)
         book[1].CallId.assign(Raw("100\0 "));
         book[2].CallId.assign(Raw("200\0 "));
         FrmCommuBook w;
-        w.show();
+        testenv::Activate(&w);
         Type(w, 5, 1, QStringLiteral("050")); // still in its editor when the window closes
         c.close(w);
         EXPECT_FALSE(w.isVisible());
@@ -232,7 +233,7 @@ TEST_F(FrmCommuBookTest, ABadFileIsRefusedWithFileErrorAndChangesNothing)
     WriteFile(emptyFile, QByteArray());
 
     FrmCommuBook w;
-    w.show();
+    testenv::Activate(&w);
     Type(w, 1, 1, QStringLiteral("777"));
     EnterCell(w, 1, 2);
     const CommBook before = State().CommBookEditCopy;
@@ -327,7 +328,7 @@ TEST_F(FrmCommuBookTest, AnExportAsksBeforeReplacingAndAFailedOneKeepsTheOldFile
     const QByteArray old = BookFile({Entry(0, "55555", "OLD   ")});
     WriteFile(path, old);
     FrmCommuBook w;
-    w.show();
+    testenv::Activate(&w);
     Type(w, 1, 1, QStringLiteral("42"));
 
     // Cancel to the question: nothing is written.
@@ -366,7 +367,7 @@ TEST_F(FrmCommuBookTest, AnExportAsksBeforeReplacingAndAFailedOneKeepsTheOldFile
 TEST_F(FrmCommuBookTest, TheEditorStandsOverItsCellAndScrollingPutsItAway)
 {
     FrmCommuBook w;
-    w.show();
+    testenv::Activate(&w);
     FlexGrid *g = Grid(w);
     Type(w, 100, 2, QStringLiteral("far"));
     ASSERT_FALSE(Editor(w)->isHidden());

@@ -10,6 +10,7 @@
 #include "common/bytes.h"
 #include "common/captions.h"
 #include "common/test_env.h"
+#include "common/ui_steps.h"
 #include "common/wait_until.h"
 #include "data/app_state.h"
 #include "data/data_file.h"
@@ -76,7 +77,7 @@ TEST_F(FrmTestDataTest, OkStoresTheTypedBytesAndKeepsByteZero)
 TEST_F(FrmTestDataTest, AnEmptyBoxKeepsTheWindowOpenWithTheFocusOnItAndStoresNothing)
 {
     FrmTestData w;
-    w.show();
+    testenv::Activate(&w);
     Box(w, 1)->setText(QStringLiteral("77"));
     Box(w, 9)->setText(QString());
     Click(w, "CommandOK");

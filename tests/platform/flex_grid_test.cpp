@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include "common/ui_steps.h"
 #include "platform/flex_grid.h"
 #include "platform/form_kit.h"
 
@@ -15,11 +16,7 @@ namespace {
 
 QString S(const char *text) { return QString::fromLatin1(text); }
 
-void Settle()
-{
-    for (int i = 0; i < 5; ++i)
-        QApplication::processEvents();
-}
+using testenv::Settle;
 
 // A grid on a shown window, as the user sees it.
 struct Shown {
@@ -29,9 +26,7 @@ struct Shown {
     {
         window.resize(900, 500);
         grid->setGeometry(10, 20, 800, 400);
-        window.show();
-        window.activateWindow();
-        QApplication::setActiveWindow(&window);
+        testenv::Activate(&window);
         grid->setFocus();
         Settle();
     }

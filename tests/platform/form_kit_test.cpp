@@ -12,26 +12,15 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include "common/ui_steps.h"
 #include "platform/form_kit.h"
 
 namespace {
 
 QString S(const char *text) { return QString::fromLatin1(text); }
 
-void Settle()
-{
-    for (int i = 0; i < 5; ++i)
-        QApplication::processEvents();
-}
-
-// Makes a top-level window the active one, as the user's desktop would.
-void Activate(QWidget *window)
-{
-    window->show();
-    window->activateWindow();
-    QApplication::setActiveWindow(window);
-    Settle();
-}
+using testenv::Activate;
+using testenv::Settle;
 
 void Key(QWidget *target, int key, const QString &text = QString(), Qt::KeyboardModifiers mods = Qt::NoModifier)
 {

@@ -27,6 +27,7 @@
 #include "platform/flex_grid.h"
 #include "platform/form_kit.h"
 #include "platform/numbers.h"
+#include "common/ui_steps.h"
 #include "shell_fixture.h"
 
 namespace {
@@ -201,10 +202,7 @@ TEST_F(FrmMainTest, TreeNodesChooseGridsAndHideTheEditors)
 TEST_F(FrmMainTest, GridsNotShownCanNeitherTakeTheFocusNorOpenAnEditor)
 {
     FrmMain w;
-    w.show();
-    w.activateWindow();
-    QApplication::setActiveWindow(&w);
-    QCoreApplication::processEvents();
+    testenv::Activate(&w);
     QWidget *pane = w.centralWidget();
     const std::vector<QWidget *> behind = {w.Grids()->Grid(1), w.Grids()->Grid(2),
                                            pane->findChild<QWidget *>(QStringLiteral("Text1")),

@@ -12,6 +12,7 @@
 #include "data/app_state.h"
 #include "data/channel_table.h"
 #include "data/hooks.h"
+#include "common/ui_steps.h"
 #include "data/radio_data.h"
 #include "platform/flex_grid.h"
 #include "platform/form_kit.h"
@@ -22,11 +23,7 @@ namespace gridtest {
 
 inline QString S(const char *text) { return QString::fromUtf8(text); }
 
-inline void Settle()
-{
-    for (int i = 0; i < 5; ++i)
-        QApplication::processEvents();
-}
+using testenv::Settle;
 
 // A channel as the default data set makes it: used, skipped by scan, the receive frequency
 // given as its nine stored digits, zero offset, empty name, CTCSS indexes 20, custom tone 151.1.
@@ -92,10 +89,7 @@ protected:
         LoadDefaultData();
         grids->ShowListByData();
         ShowOnly(0);
-        window->show();
-        window->activateWindow();
-        QApplication::setActiveWindow(window.get());
-        Settle();
+        testenv::Activate(window.get());
     }
 
     void TearDown() override
