@@ -1,7 +1,9 @@
 #pragma once
-// What a user does to a window in a headless test: bring it to the front, move the focus, paste
-// through a text box's context menu. Each step runs the pending events before it returns.
+// What a user does to a window in a headless test: bring it to the front, move the focus, click a
+// button, paste through a text box's context menu. Each step runs the pending events before it
+// returns.
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -9,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QString>
+#include <QTest>
 #include <QWidget>
 
 namespace testenv {
@@ -33,6 +36,13 @@ inline void Activate(QWidget *window)
 inline void FocusOn(QWidget *control)
 {
     control->setFocus(Qt::TabFocusReason);
+    Settle();
+}
+
+// Clicks a button with the left mouse button, as the user does.
+inline void ClickButton(QAbstractButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
     Settle();
 }
 

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 #include <cstdlib>
 
 #include "data/app_state.h"
@@ -18,6 +19,7 @@
 #include "data/radio_data.h"
 #include "data/tone_tables.h"
 #include "data/value_rules.h"
+#include "editors/settings/settings_form.h"
 #include "platform/dialog_routines.h"
 #include "platform/form_kit.h"
 #include "platform/numbers.h"
@@ -276,12 +278,6 @@ void FrmCHEdit::CreateControls()
     connect(Text3, &TextBox::LostFocus, this, &FrmCHEdit::Text3_LostFocus);
     connect(CommandOK, &QPushButton::clicked, this, &FrmCHEdit::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &FrmCHEdit::CommandCancel_Click);
-    // Once loaded, the user's change of a list gives up the stored value it could not show.
-    for (ComboBox *c : findChildren<ComboBox *>())
-        connect(c, &ComboBox::Click, this, [this, c] {
-            if (loaded_)
-                keptValues_.remove(c);
-        });
 }
 
 void FrmCHEdit::SetTabOrder()
@@ -305,7 +301,6 @@ void FrmCHEdit::Form_Load()
     InitChannelEditCaptions();
     InitChannelEditLists();
     LoadEditChannel();
-    loaded_ = true;
 }
 
 void FrmCHEdit::done(int result)
@@ -472,42 +467,10 @@ void FrmCHEdit::LoadEditChannel()
     ShowEditChannel();
 }
 
-void FrmCHEdit::ShowListIndex(ComboBox *list, int index)
-{
-    if (index >= 0 && index < list->ListCount()) {
-        list->setListIndex(index);
-        return;
-    }
-    list->setListIndex(0);
-    if (list->ListCount() > 0)
-        keptValues_.insert(list, index);
-}
-
-void FrmCHEdit::ShowListText(ComboBox *list, const QString &text, int value)
-{
-    const int at = list->findText(text);
-    if (at >= 0 && !text.isEmpty()) {
-        list->setListIndex(at);
-        return;
-    }
-    list->setListIndex(0);
-    if (list->ListCount() > 0)
-        keptValues_.insert(list, value);
-}
-
-int FrmCHEdit::StoredIndex(ComboBox *list) const
-{
-    const auto kept = keptValues_.constFind(list);
-    if (kept != keptValues_.cend())
-        return *kept;
-    return list->ListIndex() < 0 ? 0 : list->ListIndex();
-}
-
 void FrmCHEdit::ShowEditChannel()
 {
     AppState &s = State();
     ChannelRecord &c = s.EditChannelBuffer;
-    keptValues_.clear();
 
     for (QWidget *w : std::initializer_list<QWidget *>{Combo3[0], Combo3[1], Combo3[2], Combo3[3], Combo4[0],
                                                        Combo4[1], Combo4[2], Check2[0], Check2[1], Check3,
@@ -516,7 +479,6 @@ void FrmCHEdit::ShowEditChannel()
 
     // Frequencies: the TX is formed from the RX and the offset; none for an empty RX.
     Text1[0]->setText(FreStoredToText(c.RxFrequency.toByteArray()));
-    offsetKept_ = c.OffsetDir < OffsetNone || c.OffsetDir > OffsetPlus;
     ShowListIndex(Combo2, c.OffsetDir);
     Text1[1]->setText(TxStoredToText(c.TxOffset.toByteArray()));
     int64_t rx = 0;
@@ -528,7 +490,6 @@ void FrmCHEdit::ShowEditChannel()
             tx = FormatUnits(Combo2->ListIndex() == OffsetMinus ? rx - offset : rx + offset, 5, 0);
     }
     Text1[10]->setText(tx);
-    txShown_ = tx;
 
     const QString name = ShownText(c.Name);
     for (int k = 0; k < kNameBoxes; ++k)
@@ -539,27 +500,21 @@ void FrmCHEdit::ShowEditChannel()
     ShowListIndex(Combo1[2], c.Power);
     if (c.Power > 1)
         c.Power = 0;
-    if (c.OptSig == OptSigDtmf || c.OptSig == OptSigOff)
-        ShowListText(Combo1[4], c.OptSig == OptSigDtmf ? S("DTMF") : Combo1[4]->List(0), c.OptSig);
-    else
-        ShowListText(Combo1[4], QString(), c.OptSig);
+    // The list offers off and DTMF only: any other kind shows off.
+    Combo1[4]->setText(FindComboItem(Combo1[4], c.OptSig == OptSigDtmf ? S("DTMF") : QString()));
     ShowListIndex(Combo1[5], c.DecodeToneType);
     ShowListIndex(Combo1[10], c.EncodeToneType);
     ShowListIndex(Combo1[6], c.Scrambler);
     ShowListIndex(Combo1[7], c.DtmfPttId);
     ShowListIndex(Combo1[8], c.FiveTonePttId);
-    // The stored squelch mode when the shown list offers it; a mode the rule does not offer
-    // shows (and stores) mode 0, a mode outside the five is kept unless the user picks one.
-    ShowListText(Combo1[9], Combo1[11]->List(c.SquelchMode), c.SquelchMode);
-    if (c.SquelchMode >= 0 && c.SquelchMode < kSquelchModes)
-        keptValues_.remove(Combo1[9]);
+    // The stored squelch mode when the shown list offers it, else the shown list's mode 0.
+    Combo1[9]->setText(FindComboItem(Combo1[9], Combo1[11]->List(c.SquelchMode)));
 
-    // The extra-display list skips value 3: values above it sit one item lower.
+    // The extra-display list skips value 3: values above it sit one item lower. The skipped
+    // value and values past the list show the first item.
     const int display = c.ExtraDisplay;
-    if (display >= 0 && display <= kLastDisplay && display != kSkippedDisplay)
-        ShowListIndex(Combo1[12], display > kSkippedDisplay ? display - 1 : display);
-    else
-        ShowListText(Combo1[12], QString(), display);
+    const bool listed = display >= 0 && display <= kLastDisplay && display != kSkippedDisplay;
+    ShowListIndex(Combo1[12], !listed ? 0 : (display > kSkippedDisplay ? display - 1 : display));
     ShowListIndex(Combo1[13], c.BusyLock);
 
     SetCheckValue(Check1, c.TxInhibit);
@@ -572,15 +527,15 @@ void FrmCHEdit::ShowEditChannel()
     Text2->setText(ShownText(c.Code));
 
     // The signalling entry: the DTMF memory, or the entry of a kind the list does not offer,
-    // carried hidden.
+    // carried hidden to OK (the entry in use, else the first in use, else none).
     if (c.OptSig == OptSigDtmf) {
         Combo4[0]->show();
         ShowListIndex(Combo4[0], c.DtmfMemoryIndex);
         SetCheckValue(Check3, c.PttIdFlag);
     } else if (c.OptSig == OptSig2Tone) {
-        ShowListText(Combo4[1], QString::number(c.TwoToneIndex), c.TwoToneIndex);
+        Combo4[1]->setText(FindComboItem(Combo4[1], QString::number(c.TwoToneIndex)));
     } else if (c.OptSig == OptSig5Tone) {
-        ShowListText(Combo4[2], QString::number(c.FiveToneIndex), c.FiveToneIndex);
+        Combo4[2]->setText(FindComboItem(Combo4[2], QString::number(c.FiveToneIndex)));
         SetCheckValue(Check3, c.PttIdFlag);
     }
 
@@ -812,12 +767,11 @@ void FrmCHEdit::AddNewUFreData(int number)
 
 void FrmCHEdit::BuildRecord(ChannelRecord &c, bool append)
 {
-    const ChannelRecord &shown = State().EditChannelBuffer;
-    const auto index = [this](ComboBox *list) { return static_cast<int16_t>(StoredIndex(list)); };
+    // Every list stores the item it shows; nothing selected stores 0.
+    const auto index = [](const ComboBox *list) { return static_cast<int16_t>(std::max(list->ListIndex(), 0)); };
     c.Used = 1;
     c.StepIndex = index(Combo1[0]);
 
-    const bool txUnchanged = Text1[10]->text() == txShown_;
     const QString rx = NormaliseRxFreText(Text1[0]->text(), true);
     Text1[0]->setText(rx);
     StoreText(c.RxFrequency, FreTextToStored(rx));
@@ -836,14 +790,8 @@ void FrmCHEdit::BuildRecord(ChannelRecord &c, bool append)
     ReadUnits(tx, 5, txUnits);
     Combo2->setListIndex(txUnits == rxUnits ? OffsetNone : (txUnits < rxUnits ? OffsetMinus : OffsetPlus));
     Text1[1]->setText(FormatUnits(std::llabs(txUnits - rxUnits), 5, 1));
-    if (offsetKept_ && txUnchanged) {
-        // A direction the dialog cannot show, with the TX box as shown: the stored pair stays.
-        c.OffsetDir = shown.OffsetDir;
-        c.TxOffset = shown.TxOffset;
-    } else {
-        c.OffsetDir = static_cast<int16_t>(Combo2->ListIndex());
-        StoreText(c.TxOffset, FreTextToStored(NormaliseOffset(Text1[1]->text(), rx, c.OffsetDir, true)));
-    }
+    c.OffsetDir = static_cast<int16_t>(Combo2->ListIndex());
+    StoreText(c.TxOffset, FreTextToStored(NormaliseOffset(Text1[1]->text(), rx, c.OffsetDir, true)));
 
     c.ScanSkip = CheckField(Check6);
     c.TxInhibit = CheckField(Check1);
@@ -860,14 +808,9 @@ void FrmCHEdit::BuildRecord(ChannelRecord &c, bool append)
     c.DecodeCtcssIndex = index(Combo3[0]);
     c.EncodeDcsCode = index(Combo3[3]);
     c.DecodeDcsCode = index(Combo3[2]);
-    const auto kept = keptValues_.constFind(Combo1[4]);
-    c.OptSig = kept != keptValues_.cend()             ? static_cast<int16_t>(*kept)
-               : Combo1[4]->Text() == S("DTMF") ? int16_t(OptSigDtmf)
-                                                      : int16_t(OptSigOff);
-    const auto entry = [this](ComboBox *list) {
-        const auto k = keptValues_.constFind(list);
-        if (k != keptValues_.cend())
-            return static_cast<int16_t>(*k);
+    // Only off and DTMF are stored; a 2-tone or 5-tone entry comes from its hidden list.
+    c.OptSig = Combo1[4]->Text() == S("DTMF") ? int16_t(OptSigDtmf) : int16_t(OptSigOff);
+    const auto entry = [](const ComboBox *list) {
         return static_cast<int16_t>(list->ListIndex() < 0 ? 0 : NumOrDefault(list->Text(), 0));
     };
     c.TwoToneIndex = entry(Combo4[1]);
@@ -879,8 +822,7 @@ void FrmCHEdit::BuildRecord(ChannelRecord &c, bool append)
     // The squelch mode is the master list's index of the mode the shown list offers; none
     // selected (a grey reverse box) stores mode 0.
     RememberSquelchChoice();
-    const auto keptSquelch = keptValues_.constFind(Combo1[9]);
-    c.SquelchMode = keptSquelch != keptValues_.cend() ? static_cast<int16_t>(*keptSquelch) : index(Combo1[11]);
+    c.SquelchMode = index(Combo1[11]);
 
     Text3->setText(CheckCustomCtcss(Text3->text()));
     int64_t tone = 0;
@@ -889,13 +831,8 @@ void FrmCHEdit::BuildRecord(ChannelRecord &c, bool append)
     if (append)
         c.PttIdFlag = CheckField(Check3);
     c.DtmfMemoryIndex = index(Combo4[0]);
-    const auto keptDisplay = keptValues_.constFind(Combo1[12]);
-    if (keptDisplay != keptValues_.cend()) {
-        c.ExtraDisplay = static_cast<int16_t>(*keptDisplay);
-    } else {
-        const int item = index(Combo1[12]);
-        c.ExtraDisplay = static_cast<int16_t>(item >= kSkippedDisplay ? item + 1 : item);
-    }
+    const int display = index(Combo1[12]);
+    c.ExtraDisplay = static_cast<int16_t>(display >= kSkippedDisplay ? display + 1 : display);
     c.BusyLock = index(Combo1[13]);
     c.PttIdDecode = CheckField(Check7);
     StoreText(c.Code, Text2->text(), '0');

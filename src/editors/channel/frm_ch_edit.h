@@ -5,11 +5,12 @@
 // lists of a window that is never shown, and hidden controls carry the fields the user does not
 // see from the show to OK.
 //
-// A stored list value that its list cannot show (from a radio or a foreign file) shows as the
-// list's first item and is stored back unchanged unless the user changes that list.
+// OK builds the record from what the controls show. A stored list value that its list cannot
+// show (from a radio or a foreign file) shows as the list's first item, and OK stores that item:
+// a 2-tone or 5-tone channel is shown and stored with its signalling off, keeping its entry
+// through the hidden entry lists.
 
 #include <QDialog>
-#include <QHash>
 #include <array>
 
 class ComboBox;
@@ -61,12 +62,6 @@ private:
     void Form_Load();
     void CreateControls();
     void SetTabOrder();
-    // Selects item index, or item 0 (remembering value) when the list has no such item.
-    void ShowListIndex(ComboBox *list, int index);
-    void ShowListText(ComboBox *list, const QString &text, int value);
-    // The value OK stores for a list: the remembered value while the user has not changed the
-    // list, else the selected index (0 when nothing is selected).
-    int StoredIndex(ComboBox *list) const;
     void RememberSquelchChoice();
     void BuildRecord(ChannelRecord &c, bool append);
     void SetChannelControlsEnabled(bool on);
@@ -93,13 +88,6 @@ private:
     QPushButton *CommandOK = nullptr;
     QPushButton *CommandCancel = nullptr;
 
-    bool loaded_ = false;
-    // Stored values that their lists cannot show, by list, until the user changes the list.
-    QHash<const ComboBox *, int> keptValues_;
-    // The TX text the show put up, and whether the stored offset direction had no list item:
-    // then the stored direction and offset stay unless the user changes the TX box.
-    QString txShown_;
-    bool offsetKept_ = false;
 };
 
 // Shows the dialog modally for CurChannelNo (the channel grid's edit column and mnuEditCH).

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "data/app_state.h"
 #include "data/channel_table.h"
@@ -49,7 +50,6 @@ FrmAlert::FrmAlert(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmAlert"));
     setFixedSize(TwipsToPx(8880), TwipsToPx(4680));
-    changes_ = new UserChanges(this);
 
     CreateListArray(this, Combo1.data(), Label1.data(), kCombos);
     for (std::size_t r = 0; r < kRows.size(); ++r)
@@ -76,13 +76,8 @@ FrmAlert::FrmAlert(QWidget *parent) : QDialog(parent)
     CommandOK = NewCommandButton(this, "CommandOK", 2400, 4080, false, 1335);
     CommandCancel = NewCommandButton(this, "CommandCancel", 4080, 4080, false, 1335);
 
-    for (int i = 0; i < kCombos; ++i) {
-        changes_->Watch(Combo1[i]);
+    for (int i = 0; i < kCombos; ++i)
         connect(Combo1[i], &ComboBox::Click, this, [this, i] { Combo1_Click(i); });
-    }
-    for (ComboBox *c : Combo2)
-        changes_->Watch(c);
-    changes_->Watch(Check1);
     connect(Check1, &QCheckBox::stateChanged, this, &FrmAlert::Check1_Click);
     connect(CommandOK, &QPushButton::clicked, this, &FrmAlert::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &FrmAlert::CommandCancel_Click);
@@ -95,7 +90,6 @@ void FrmAlert::Form_Load()
     InitAlertLists();
     AlertEditCopy = State().RadioData.SignallingRecord.AlertBlock;
     ShowAlertData();
-    changes_->Arm();
 }
 
 // lang-keys: OTHER 2602-2611
@@ -206,27 +200,24 @@ void FrmAlert::Check1_Click()
 
 void FrmAlert::CommandOK_Click()
 {
+    // Every byte is what its control shows, so a stored value that its list could not show goes
+    // to the radio as the item the user saw; disabled choices are read like the others.
     AlertBlock &c = AlertEditCopy;
-    // A byte is taken from its control when the user changed the control; otherwise it keeps
-    // what was stored, also a value that its list cannot show.
-    auto take = [this](const QObject *control, uint8_t &field, int value) { changes_->Take(control, field, value); };
-    const ComboBox *const *l = Combo1.data();
-    take(l[ListType], c.AlarmMode, l[ListType]->ListIndex());
-    take(l[ListIdType], c.IdType, l[ListIdType]->ListIndex());
-    if (changes_->Changed(l[ListIdType]) || changes_->Changed(l[ListIdCode])) {
-        const QString memory = l[ListIdCode]->Text();
-        const bool named = l[ListIdType]->ListIndex() == kIdTypeDtmf && memory.startsWith(QLatin1Char('M'));
-        c.IdEntry = uint8_t(named ? NumOrDefault(memory.mid(1), 1) - 1 : 0);
-    }
-    take(l[ListAlarmTime], c.AlarmTime, l[ListAlarmTime]->ListIndex() + 1);
-    take(l[ListTxTime], c.TxTime, l[ListTxTime]->ListIndex() + 1);
-    take(l[ListRxTime], c.RxTime, l[ListRxTime]->ListIndex() + 1);
-    take(l[ListChannelChoice], c.ChannelChoice, l[ListChannelChoice]->ListIndex());
-    take(l[ListChannel], c.EmergencyChannel, NumOrDefault(l[ListChannel]->Text(), 1));
-    take(l[ListCycles], c.Cycles, l[ListCycles]->ListIndex());
-    take(Check1, c.AutoDetect, CheckValue(Check1));
-    take(Combo2[0], c.PreAlertTime, NumOrDefault(Combo2[0]->Text(), c.PreAlertTime));
-    take(Combo2[1], c.LoneWorkerTime, NumOrDefault(Combo2[1]->Text(), c.LoneWorkerTime));
+    const auto index = [this](int list) { return uint8_t(std::max(Combo1[list]->ListIndex(), 0)); };
+    c.AlarmMode = index(ListType);
+    c.IdType = index(ListIdType);
+    const QString memory = Combo1[ListIdCode]->Text();
+    const bool named = Combo1[ListIdType]->ListIndex() == kIdTypeDtmf && memory.startsWith(QLatin1Char('M'));
+    c.IdEntry = uint8_t(named ? NumOrDefault(memory.mid(1), 1) - 1 : 0);
+    c.AlarmTime = uint8_t(index(ListAlarmTime) + 1);
+    c.TxTime = uint8_t(index(ListTxTime) + 1);
+    c.RxTime = uint8_t(index(ListRxTime) + 1);
+    c.ChannelChoice = index(ListChannelChoice);
+    c.EmergencyChannel = uint8_t(NumOrDefault(Combo1[ListChannel]->Text(), 1));
+    c.Cycles = index(ListCycles);
+    c.AutoDetect = uint8_t(CheckValue(Check1) == 1 ? 1 : 0);
+    c.PreAlertTime = uint8_t(NumOrDefault(Combo2[0]->Text(), 1));
+    c.LoneWorkerTime = uint8_t(NumOrDefault(Combo2[1]->Text(), 5));
     State().RadioData.SignallingRecord.AlertBlock = c;
     accept();
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The emergency-alarm editor: the alarm and lone-worker settings (AlertBlock). It works on its
-// own copy and writes all twelve bytes back on OK; Cancel stores nothing. The load fills every
-// caption, list and shown value, so the print-out can read a window never shown.
+// own copy and writes all twelve bytes back on OK, each as its control shows it: a stored value
+// outside its list shows the list's first item, and OK stores that item. Cancel stores nothing.
+// The load fills every caption, list and shown value, so the print-out can read a window never
+// shown.
 
 #include <QDialog>
 #include <array>
@@ -13,7 +15,6 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class UserChanges;
 
 class FrmAlert : public QDialog {
     Q_OBJECT
@@ -41,7 +42,6 @@ private:
     QCheckBox *Check1 = nullptr;
     QPushButton *CommandOK = nullptr;
     QPushButton *CommandCancel = nullptr;
-    UserChanges *changes_ = nullptr;
     AlertBlock AlertEditCopy{};
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 // What the option, alarm and scan editors share: their channel lists, list filling and showing by
 // index, caption labels, Enter as Tab on lists and check boxes, and the record of which controls
-// the user changed, so that a stored value that a list cannot show is written back unchanged
-// unless the user picks another item.
+// the user changed, with which the option and scan editors write a stored value that a list
+// cannot show back unchanged unless the user picks another item.
 
 #include <QObject>
 #include <QSet>

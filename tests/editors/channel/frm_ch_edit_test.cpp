@@ -8,12 +8,14 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 #include <tuple>
 #include <vector>
 
 #include "common/captions.h"
 #include "common/test_env.h"
+#include "common/ui_steps.h"
 #include "data/app_state.h"
 #include "data/channel_record.h"
 #include "data/channel_table.h"
@@ -312,9 +314,11 @@ TEST_F(FrmCHEditTest, WithoutTheDtmfFlagTheSignallingListHoldsOnlyOff)
     EXPECT_EQ(Combo(*w, "Combo1", 4)->ListIndex(), 0);
     EXPECT_TRUE(Combo(*w, "Combo1", 7)->isHidden());
     EXPECT_TRUE(FindArrayElement<QLabel>(w.get(), S("Label2"), 7)->isHidden());
-    // The DTMF signalling the list cannot offer stays as stored.
+    // The DTMF signalling the list cannot offer shows off and is stored as off; the memory list
+    // still shows the stored memory, and OK stores it.
+    EXPECT_EQ(Combo(*w, "Combo4", 0)->Text(), S("M5"));
     Ok(*w);
-    EXPECT_EQ(State().ChannelList[0].OptSig, OptSigDtmf);
+    EXPECT_EQ(State().ChannelList[0].OptSig, OptSigOff);
     EXPECT_EQ(State().ChannelList[0].DtmfMemoryIndex, 4);
     State().FeatureFlags.DtmfFlag = 1;
     auto v = Open(1);
@@ -322,62 +326,132 @@ TEST_F(FrmCHEditTest, WithoutTheDtmfFlagTheSignallingListHoldsOnlyOff)
     EXPECT_FALSE(Combo(*v, "Combo1", 7)->isHidden());
 }
 
-// A stored value that a list cannot show (from a radio or a foreign file) shows as the list's
-// first item, and OK stores it back unchanged unless the user changes that list.
-TEST_F(FrmCHEditTest, StoredValuesWithoutAListItemShowTheFirstItemAndComeBackUnchanged)
+// On the active window, with its buttons clicked: a stored value that its list cannot show (from a
+// radio or a foreign file) shows the list's first item, and OK stores what is shown; the record
+// as the saved channel file holds it. Cancel leaves the channel as it was.
+TEST_F(FrmCHEditTest, OkStoresWhatTheListsShowAndCancelKeepsTheChannel)
 {
-    ChannelRecord c = Channel(1);
-    c.StepIndex = 12;
-    c.Bandwidth = 5;
-    c.Power = 2;
-    c.DecodeToneType = 7;
-    c.EncodeToneType = CtcCtcss;
-    c.EncodeCtcssIndex = 60;
-    c.DtmfPttId = 9;
-    c.FiveTonePttId = -1;
-    c.Scrambler = 4;
-    c.BusyLock = 3;
-    c.SquelchMode = 9;
-    c.ExtraDisplay = 11;
-    c.OffsetDir = 5;
-    c.TxOffset.assign(QByteArray("000500000"));
-    c.OptSig = OptSig2Tone;
-    c.TwoToneIndex = 40; // beyond the 32 entries
-    c.PttIdFlag = 1;
-    c.SignalRelation = 3;
-    c.Reserved3 = 0x1234;
-    c.TxInhibit = 2; // a grey box stays grey
-    c.Code.assign(QByteArray("54321"));
-    c.CustomCtcss = 885;
-    State().ChannelList[0] = c;
-    const QByteArray before = EncodeChannelRecord(c);
-
-    auto w = Open(1);
-    for (int i : {0, 1, 2, 4, 5, 6, 7, 8, 9, 12, 13})
-        EXPECT_EQ(Combo(*w, "Combo1", i)->ListIndex(), 0) << i;
-    EXPECT_EQ(Combo(*w, "Combo3", 1)->ListIndex(), 0);
-    EXPECT_EQ(Combo(*w, "Combo2")->ListIndex(), 0);
-    EXPECT_EQ(Text(*w, "Text1", 10)->text(), S("435.12500"));
-    Ok(*w);
-    EXPECT_TRUE(Closed());
-    EXPECT_EQ(Hex(EncodeChannelRecord(State().ChannelList[0])), Hex(before));
+    // 2-tone entries 0..2 and 5-tone rows 0, 1 and 12 are not in use.
+    SignallingRecord &sig = State().RadioData.SignallingRecord;
+    for (int j : {0, 1, 2})
+        sig.TwoToneBlock.Entries[static_cast<std::size_t>(j)].Empty = 1;
+    for (int j : {0, 1, 12})
+        sig.FiveToneBlock.CodeRows[static_cast<std::size_t>(j)].Empty = 1;
+    using Shown = std::vector<std::tuple<const char *, int, QString>>; // control, index, text
+    struct Case {
+        const char *name;
+        std::function<void(ChannelRecord &)> stored;
+        Shown shown;
+        std::function<void(ChannelRecord &)> afterOk; // what OK changes in the stored record
+    };
+    const QString off = GetLangText(1206);
+    // Sets the signalling kind and the 2-tone and 5-tone entries.
+    const auto Signalling = [](int16_t kind, int16_t twoTone, int16_t fiveTone) {
+        return [=](ChannelRecord &c) {
+            c.OptSig = kind;
+            c.TwoToneIndex = twoTone;
+            c.FiveToneIndex = fiveTone;
+        };
+    };
+    const std::vector<Case> cases = {
+        {"extra display 3 shows item 0 and stores 0", [](ChannelRecord &c) { c.ExtraDisplay = 3; },
+         {{"Combo1", 12, GetLangText(1210)}}, [](ChannelRecord &c) { c.ExtraDisplay = 0; }},
+        {"extra display above 10 likewise", [](ChannelRecord &c) { c.ExtraDisplay = 11; },
+         {{"Combo1", 12, GetLangText(1210)}}, [](ChannelRecord &c) { c.ExtraDisplay = 0; }},
+        {"extra display 4 sits at item 3", [](ChannelRecord &c) { c.ExtraDisplay = 4; },
+         {{"Combo1", 12, GetLangText(1214)}}, [](ChannelRecord &) {}},
+        {"2-tone shows off and is stored off with its entry", Signalling(OptSig2Tone, 5, 7), {{"Combo1", 4, off}},
+         Signalling(OptSigOff, 5, 0)},
+        {"2-tone on an entry not in use stores the first entry in use", Signalling(OptSig2Tone, 40, 0),
+         {{"Combo1", 4, off}}, Signalling(OptSigOff, 3, 0)},
+        {"5-tone shows off and is stored off with its row", Signalling(OptSig5Tone, 9, 20), {{"Combo1", 4, off}},
+         Signalling(OptSigOff, 0, 20)},
+        {"5-tone on a row not in use stores the first row in use", Signalling(OptSig5Tone, 0, 12),
+         {{"Combo1", 4, off}}, Signalling(OptSigOff, 0, 2)},
+        {"lists whose values have no item store their first item",
+         [](ChannelRecord &c) {
+             c.StepIndex = 12;
+             c.Bandwidth = 5;
+             c.Power = 2;
+             c.DecodeToneType = 7;
+             c.EncodeToneType = CtcCtcss;
+             c.EncodeCtcssIndex = 60;
+             c.OptSig = OptSigDtmf;
+             c.DtmfMemoryIndex = 20;
+             c.DtmfPttId = 9;
+             c.FiveTonePttId = -1;
+             c.Scrambler = 4;
+             c.BusyLock = 3;
+             c.SquelchMode = 9;
+         },
+         {{"Combo1", 0, S("2.5K")},
+          {"Combo1", 1, S("25KHz")},
+          {"Combo1", 2, GetLangText(1204)},
+          {"Combo1", 5, off},
+          {"Combo3", 1, S("62.5")},
+          {"Combo1", 4, S("DTMF")},
+          {"Combo4", 0, S("M1")},
+          {"Combo1", 7, GetLangText(1755)},
+          {"Combo1", 13, GetLangText(1755)},
+          {"Combo1", 9, GetLangText(1784)}},
+         [](ChannelRecord &c) {
+             c.StepIndex = 0;
+             c.Bandwidth = 0;
+             c.Power = 0;
+             c.DecodeToneType = 0;
+             c.EncodeCtcssIndex = 0;
+             c.DtmfMemoryIndex = 0;
+             c.DtmfPttId = 0;
+             c.FiveTonePttId = 0;
+             c.Scrambler = 0;
+             c.BusyLock = 0;
+             c.SquelchMode = 0;
+         }},
+        {"an offset direction with no item shows TX = RX and stores no offset",
+         [](ChannelRecord &c) {
+             c.OffsetDir = 5;
+             c.TxOffset.assign(QByteArray("000500000"));
+         },
+         {{"Text1", 10, S("435.12500")}},
+         [](ChannelRecord &c) {
+             c.OffsetDir = OffsetNone;
+             c.TxOffset.assign(QByteArray("000000000"));
+         }},
+    };
+    const QString path = programDir->path(S("shown.dat"));
+    const auto savedRecord = [&path] {
+        EXPECT_TRUE(SaveDataFile(path));
+        return Hex(testenv::ReadAll(ChannelFilePathOf(path)).mid(0, kChannelRecordSize));
+    };
+    for (const Case &k : cases) {
+        for (const bool ok : {false, true}) {
+            SCOPED_TRACE(std::string(k.name) + (ok ? " / OK" : " / Cancel"));
+            ChannelRecord stored = Channel(1);
+            k.stored(stored);
+            State().ChannelList[0] = stored;
+            const auto table = State().ChannelList;
+            auto w = Open(1);
+            testenv::Activate(w.get());
+            for (const auto &[name, index, text] : k.shown) {
+                const QWidget *control = FindArrayElement<QWidget>(w.get(), S(name), index);
+                ASSERT_NE(control, nullptr) << name << index;
+                const auto *list = qobject_cast<const ComboBox *>(control);
+                EXPECT_EQ(list ? list->Text() : qobject_cast<const TextBox *>(control)->text(), text)
+                    << name << "(" << index << ")";
+            }
+            testenv::ClickButton(w->findChild<QPushButton *>(S(ok ? "CommandOK" : "CommandCancel")));
+            EXPECT_TRUE(Closed());
+            ChannelRecord expected = stored;
+            if (ok) {
+                k.afterOk(expected);
+            } else {
+                EXPECT_TRUE(State().ChannelList == table);
+            }
+            EXPECT_EQ(Hex(EncodeChannelRecord(State().ChannelList[0])), Hex(EncodeChannelRecord(expected)));
+            EXPECT_EQ(savedRecord(), Hex(EncodeChannelRecord(expected)));
+        }
+    }
     EXPECT_TRUE(script->calls.isEmpty());
-
-    // A list the user changes stores the user's choice; the others still come back.
-    auto v = Open(1);
-    Combo(*v, "Combo1", 0)->setListIndex(3);
-    Combo(*v, "Combo1", 4)->setListIndex(1);
-    Retype(Text(*v, "Text1", 10), S("436"));
-    Ok(*v);
-    const ChannelRecord &after = State().ChannelList[0];
-    EXPECT_EQ(after.StepIndex, 3);
-    EXPECT_EQ(after.OptSig, OptSigDtmf);
-    EXPECT_EQ(after.OffsetDir, OffsetPlus);
-    EXPECT_EQ(after.TxOffset.toByteArray(), QByteArray("000087500"));
-    EXPECT_EQ(after.Bandwidth, 5);
-    EXPECT_EQ(after.SquelchMode, 0); // the signalling change rebuilt the squelch list
-    EXPECT_EQ(after.ExtraDisplay, 11);
-    EXPECT_EQ(after.EncodeCtcssIndex, 60);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -892,19 +966,22 @@ TEST_F(FrmCHEditTest, FieldRulesOfOk)
         Ok(*w);
         EXPECT_EQ(State().ChannelList[0].ExtraDisplay, value) << item;
     }
-    // A channel with 2-tone signalling keeps it while the user leaves the signalling list alone.
+    // A channel with 5-tone signalling shows it off and is stored off, with its 5-tone row, also
+    // after the user picks DTMF and off again: the hidden row list keeps its choice.
     State().ChannelList[0].OptSig = OptSig5Tone;
     State().ChannelList[0].FiveToneIndex = 12;
     auto w = Open(1);
     EXPECT_EQ(Combo(*w, "Combo1", 4)->ListIndex(), 0);
     Ok(*w);
-    EXPECT_EQ(State().ChannelList[0].OptSig, OptSig5Tone);
+    EXPECT_EQ(State().ChannelList[0].OptSig, OptSigOff);
     EXPECT_EQ(State().ChannelList[0].FiveToneIndex, 12);
+    State().ChannelList[0].OptSig = OptSig5Tone;
     auto v = Open(1);
     Combo(*v, "Combo1", 4)->setListIndex(1);
     Combo(*v, "Combo1", 4)->setListIndex(0);
     Ok(*v);
     EXPECT_EQ(State().ChannelList[0].OptSig, OptSigOff);
+    EXPECT_EQ(State().ChannelList[0].FiveToneIndex, 12);
 }
 
 TEST_F(FrmCHEditTest, CancelChangesNothing)

@@ -2,8 +2,10 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <vector>
 
 #include "common/captions.h"
+#include "data/data_file.h"
 #include "data/hooks.h"
 #include "data/lang_text.h"
 #include "editors/editor_hooks.h"
@@ -21,6 +23,13 @@ constexpr int kAlertSize = 12;
 AlertBlock &Alert() { return State().RadioData.SignallingRecord.AlertBlock; }
 
 QByteArray AlertBytesInFile() { return EncodeRadioDataFile(State().RadioData).mid(kAlertOffset, kAlertSize); }
+
+// The block from its twelve bytes, in their order.
+AlertBlock AlertOf(const QByteArray &bytes)
+{
+    auto b = [&bytes](int i) { return uint8_t(bytes.at(i)); };
+    return AlertBlock{b(0), b(1), b(2), b(3), b(4), b(5), b(6), b(7), b(8), b(9), b(10), b(11)};
+}
 
 void UseMemories(std::initializer_list<int> memories)
 {
@@ -45,7 +54,7 @@ protected:
     }
 };
 
-TEST_F(FrmAlertTest, DefaultsShowTheirChoicesAndOkKeepsTheBlock)
+TEST_F(FrmAlertTest, DefaultsShowTheirChoicesAndOkStoresThem)
 {
     ASSERT_EQ(AlertBytesInFile().toHex(' '), QByteArray("00 00 00 00 00 00 00 00 00 00 01 05"));
     FrmAlert w;
@@ -71,8 +80,8 @@ TEST_F(FrmAlertTest, DefaultsShowTheirChoicesAndOkKeepsTheBlock)
     EXPECT_EQ(Combo(w, 1, "Combo2")->Text(), "5");
     EXPECT_EQ(Named<QGroupBox>(w, "Frame1")->title(), GetLangText(2612));
     Ok(w);
-    // Alarm, transmit and receive times of 0 are outside their lists and stay as stored.
-    EXPECT_EQ(AlertBytesInFile().toHex(' '), QByteArray("00 00 00 00 00 00 00 00 00 00 01 05"));
+    // Alarm, transmit and receive times of 0 show "1", and "1" is what OK stores.
+    EXPECT_EQ(AlertBytesInFile().toHex(' '), QByteArray("00 00 00 01 01 01 00 00 00 00 01 05"));
 }
 
 TEST_F(FrmAlertTest, ListsHoldTheirItems)
@@ -121,7 +130,7 @@ TEST_F(FrmAlertTest, EachEnablingCaseAndTheBytesOkStores)
         std::function<void(FrmAlert &)> check;
         QByteArray bytes;
     };
-    // The stored memory M5 stays in byte 2 unless the user chooses an ID type or memory.
+    // Memory M5 is stored; it shows, and is stored again, only while the ID type is DTMF.
     UseMemories({1, 4});
     Alert().IdEntry = 4;
     const std::vector<Case> cases = {
@@ -139,7 +148,7 @@ TEST_F(FrmAlertTest, EachEnablingCaseAndTheBytesOkStores)
              EXPECT_EQ(Items(Combo(w, 2)), QStringList({"M2", "M5"}));
              EXPECT_EQ(Combo(w, 2)->Text(), "M5");
          },
-         "01 01 04 00 1e 0a 00 00 00 00 01 05"},
+         "01 01 04 01 1e 0a 00 00 00 00 01 05"},
         {"back to the local alarm",
          [](FrmAlert &w) {
              Combo(w, 0)->setListIndex(3);
@@ -150,7 +159,7 @@ TEST_F(FrmAlertTest, EachEnablingCaseAndTheBytesOkStores)
              EXPECT_TRUE(Combo(w, 3)->isEnabled());
              EXPECT_FALSE(Combo(w, 4)->isEnabled());
          },
-         "00 00 04 ff 00 00 00 00 00 00 01 05"},
+         "00 00 00 ff 01 01 00 00 00 00 01 05"},
         {"current channel: the emergency channel is disabled yet stored",
          [](FrmAlert &w) {
              Combo(w, 8)->setText(QStringLiteral("1"));
@@ -161,7 +170,7 @@ TEST_F(FrmAlertTest, EachEnablingCaseAndTheBytesOkStores)
              EXPECT_FALSE(Combo(w, 8)->isEnabled());
              EXPECT_FALSE(Combo(w, 7)->isEnabled());
          },
-         "00 00 04 00 00 00 01 01 03 00 01 05"},
+         "00 00 00 01 01 01 01 01 03 00 01 05"},
         {"assigned channel again",
          [](FrmAlert &w) {
              Combo(w, 6)->setListIndex(1);
@@ -171,7 +180,7 @@ TEST_F(FrmAlertTest, EachEnablingCaseAndTheBytesOkStores)
              EXPECT_TRUE(Combo(w, 8)->isEnabled());
              EXPECT_TRUE(Combo(w, 7)->isEnabled());
          },
-         "00 00 04 00 00 00 00 00 00 00 01 05"},
+         "00 00 00 01 01 01 00 00 00 00 01 05"},
         {"lone worker on",
          [](FrmAlert &w) {
              SetCheckValue(Named<QCheckBox>(w, "Check1"), 1);
@@ -182,14 +191,14 @@ TEST_F(FrmAlertTest, EachEnablingCaseAndTheBytesOkStores)
              EXPECT_TRUE(Combo(w, 0, "Combo2")->isEnabled());
              EXPECT_TRUE(Combo(w, 1, "Combo2")->isEnabled());
          },
-         "00 00 04 00 00 00 00 00 00 01 1e 3c"},
+         "00 00 00 01 01 01 00 00 00 01 1e 3c"},
         {"lone worker off again",
          [](FrmAlert &w) {
              SetCheckValue(Named<QCheckBox>(w, "Check1"), 1);
              SetCheckValue(Named<QCheckBox>(w, "Check1"), 0);
          },
          [](FrmAlert &w) { EXPECT_FALSE(Combo(w, 0, "Combo2")->isEnabled()); },
-         "00 00 04 00 00 00 00 00 00 00 01 05"},
+         "00 00 00 01 01 01 00 00 00 00 01 05"},
     };
     const AlertBlock start = Alert();
     for (const Case &c : cases) {
@@ -250,19 +259,76 @@ TEST_F(FrmAlertTest, DtmfMemoryChoices)
     }
 }
 
-TEST_F(FrmAlertTest, ValuesOutsideTheListsShowTheFirstItemAndSurviveOk)
+// On the active window, with its buttons clicked: what each stored block shows, the bytes that
+// OK leaves in the saved data file (what the lists show, also for values outside a list), and
+// Cancel leaving the block, out-of-range values included, as it was.
+TEST_F(FrmAlertTest, OkStoresWhatTheListsShowAndCancelKeepsTheBlock)
 {
-    UseMemories({3});
-    Alert() = AlertBlock{9, 2, 7, 0, 0, 0, 5, 204, 0, 1, 0, 3}; // a 5-tone ID, a special channel
-    const QByteArray before = AlertBytesInFile();
-    FrmAlert w;
-    for (int i : {0, 1, 3, 4, 5, 6, 8})
-        EXPECT_EQ(Combo(w, i)->ListIndex(), 0) << i;
-    EXPECT_EQ(Combo(w, 2)->ListCount(), 0);
-    EXPECT_EQ(Combo(w, 0, "Combo2")->Text(), "1");
-    EXPECT_EQ(Combo(w, 1, "Combo2")->Text(), "5");
-    Ok(w);
-    EXPECT_EQ(AlertBytesInFile().toHex(' '), before.toHex(' '));
+    UseMemories({1, 4}); // M2 and M5
+    const QString local = GetLangText(2630);
+    const QString noId = GetLangText(2436);
+    const QString assigned = GetLangText(2634);
+    const QString noCycle = GetLangText(2636);
+    struct Case {
+        const char *name;
+        QByteArray stored;
+        // Combo1(0..6), Combo1(8), Combo1(9), Combo2(0), Combo2(1), then Check1 as "0" or "1".
+        QStringList shown;
+        QByteArray afterOk;
+    };
+    const std::vector<Case> cases = {
+        {"a new data set: the times show 1 and are stored as 1", "00 00 00 00 00 00 00 00 00 00 01 05",
+         {local, noId, "", "1", "1", "1", assigned, "0", noCycle, "1", "5", "0"},
+         "00 00 00 01 01 01 00 00 00 00 01 05"},
+        {"values past every list store the first item of each",
+         "09 02 07 00 00 00 05 cc 00 03 00 03",
+         {local, noId, "", "1", "1", "1", assigned, "0", noCycle, "1", "5", "0"},
+         "00 00 00 01 01 01 00 00 00 00 01 05"},
+        {"a 5-tone ID code shows no ID and is stored as none", "01 02 05 0a 14 1e 01 01 05 01 1e 3c",
+         {GetLangText(2631), noId, "", "10", "20", "30", GetLangText(2635), "1", "5", "30", "60", "1"},
+         "01 00 00 0a 14 1e 01 01 05 01 1e 3c"},
+        {"an ID type above 2 likewise", "02 ff 10 01 01 01 00 00 00 00 ff 04",
+         {GetLangText(2632), noId, "", "1", "1", "1", assigned, "0", noCycle, "1", "5", "0"},
+         "02 00 00 01 01 01 00 00 00 00 01 05"},
+        {"a DTMF memory not in use shows and stores the first in use", "03 01 09 01 02 03 00 01 00 00 01 05",
+         {GetLangText(2633), "DTMF", "M2", "1", "2", "3", assigned, "1", noCycle, "1", "5", "0"},
+         "03 01 01 01 02 03 00 01 00 00 01 05"},
+        {"a channel not in use shows and stores the first channel", "00 00 00 05 05 05 00 32 ff 00 fe ff",
+         {local, noId, "", "5", "5", "5", assigned, "0", "255", "254", "255", "0"},
+         "00 00 00 05 05 05 00 00 ff 00 fe ff"},
+        {"values inside every list come back as they were", "03 01 04 ff 01 80 01 01 ff 01 fe ff",
+         {GetLangText(2633), "DTMF", "M5", "255", "1", "128", GetLangText(2635), "1", "255", "254", "255", "1"},
+         "03 01 04 ff 01 80 01 01 ff 01 fe ff"},
+    };
+    const QString path = programDir->path(QStringLiteral("alarm.dat"));
+    const auto savedBytes = [&path] {
+        EXPECT_TRUE(SaveDataFile(path));
+        return testenv::ReadAll(path).mid(kAlertOffset, kAlertSize).toHex(' ');
+    };
+    for (const Case &c : cases) {
+        for (const bool ok : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (ok ? " / OK" : " / Cancel"));
+            const QByteArray stored = QByteArray::fromHex(c.stored);
+            Alert() = AlertOf(stored);
+            const RadioDataRecord before = State().RadioData;
+            FrmAlert w;
+            testenv::Activate(&w);
+            QStringList shown;
+            for (int i : {0, 1, 2, 3, 4, 5, 6, 8, 9})
+                shown << Combo(w, i)->Text();
+            shown << Combo(w, 0, "Combo2")->Text() << Combo(w, 1, "Combo2")->Text();
+            shown << QString::number(CheckValue(Named<QCheckBox>(w, "Check1")));
+            EXPECT_EQ(shown, c.shown);
+            testenv::ClickButton(Named<QPushButton>(w, ok ? "CommandOK" : "CommandCancel"));
+            EXPECT_FALSE(w.isVisible());
+            EXPECT_EQ(w.result(), ok ? QDialog::Accepted : QDialog::Rejected);
+            if (!ok) {
+                EXPECT_TRUE(State().RadioData == before);
+            }
+            EXPECT_EQ(savedBytes(), (ok ? QByteArray::fromHex(c.afterOk) : stored).toHex(' '));
+        }
+    }
+    EXPECT_TRUE(script->calls.isEmpty());
 }
 
 TEST_F(FrmAlertTest, AutoDetectAboveOneIsRepairedOnlyByOk)
@@ -280,7 +346,7 @@ TEST_F(FrmAlertTest, AutoDetectAboveOneIsRepairedOnlyByOk)
     EXPECT_EQ(Alert().AutoDetect, 0);
 }
 
-TEST_F(FrmAlertTest, DisabledChoicesKeepAndStoreTheirValues)
+TEST_F(FrmAlertTest, DisabledChoicesStoreWhatTheyShow)
 {
     Alert().TxTime = 30;
     SetChannels({201, 202});
@@ -292,7 +358,8 @@ TEST_F(FrmAlertTest, DisabledChoicesKeepAndStoreTheirValues)
     EXPECT_EQ(Combo(w, 8)->Text(), "");
     Ok(w);
     EXPECT_EQ(Alert().TxTime, 30);
-    EXPECT_EQ(Alert().EmergencyChannel, 17);
+    // No normal channel in use: the empty channel list stores 1.
+    EXPECT_EQ(Alert().EmergencyChannel, 1);
 }
 
 TEST_F(FrmAlertTest, OpensThroughItsHookAndCancelStoresNothing)
