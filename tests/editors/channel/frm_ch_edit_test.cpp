@@ -29,11 +29,7 @@ namespace {
 
 QString S(const char *text) { return QString::fromUtf8(text); }
 
-void Settle()
-{
-    for (int i = 0; i < 5; ++i)
-        QApplication::processEvents();
-}
+using testenv::Settle;
 
 // A used channel on the given stored RX digits, zero offset, name "CH", no tones.
 ChannelRecord Channel(int number, const char *rxStored = "043512500")
@@ -621,10 +617,7 @@ TEST_F(FrmCHEditTest, TheRxBoxSwitchesTheInputs)
 TEST_F(FrmCHEditTest, TextBoxesTakeOnlyTheirCharactersTypedOrPasted)
 {
     auto w = Open(1);
-    w->show();
-    w->activateWindow();
-    QApplication::setActiveWindow(w.get());
-    Settle();
+    testenv::Activate(w.get());
     struct Case {
         const char *box;
         int index;
@@ -683,9 +676,7 @@ TEST_F(FrmCHEditTest, TextBoxesTakeOnlyTheirCharactersTypedOrPasted)
     EXPECT_EQ(code->text(), S("987"));
 
     // A name box takes one character, refuses "\" and "~", and passes the focus on.
-    w->activateWindow();
-    QApplication::setActiveWindow(w.get());
-    Settle();
+    testenv::Activate(w.get());
     TextBox *first = Text(*w, "Text1", 2);
     first->clear();
     first->setFocus();
@@ -716,10 +707,7 @@ TEST_F(FrmCHEditTest, TextBoxesTakeOnlyTheirCharactersTypedOrPasted)
 TEST_F(FrmCHEditTest, EnterMovesOnAndNeverPressesAButton)
 {
     auto w = Open(1);
-    w->show();
-    w->activateWindow();
-    QApplication::setActiveWindow(w.get());
-    Settle();
+    testenv::Activate(w.get());
     Combo(*w, "Combo1", 0)->setFocus();
     Settle();
     QTest::keyClick(Combo(*w, "Combo1", 0), Qt::Key_Return);
