@@ -16,7 +16,7 @@
 #include "data/value_rules.h"
 #include "data/version_dispatch.h"
 #include "platform/prompt.h"
-#include "platform/record_file.h"
+#include "platform/whole_file.h"
 
 namespace {
 
