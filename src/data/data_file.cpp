@@ -1,7 +1,6 @@
 #include "data/data_file.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <utility>
@@ -16,11 +15,17 @@
 #include "data/value_rules.h"
 #include "data/version_dispatch.h"
 #include "platform/prompt.h"
-#include "platform/record_file.h"
+#include "platform/whole_file.h"
 
 namespace {
 
 int ClampCount(int count) { return std::clamp(count, 0, kChannelSlots); }
+
+// The most of a data file, channel file or template that is read. A data file is 9,742 bytes and a
+// channel file at most 206 records of 109 bytes, but a file saved in place over a longer one keeps
+// the longer one's tail, which every reader ignores; a file beyond this is no data file and is
+// refused unread.
+constexpr qint64 kDataSetFileLimit = qint64(1) << 20;
 
 void ShowFileError() { prompt().MsgBox(InCurrentLanguage(MessageTable().MsgFileError), vbOKOnly); }
 
@@ -58,16 +63,12 @@ enum class DataFileRead {
 // The settings record of a data file: its first kRadioDataFileSize bytes.
 DataFileRead ReadDataRecord(const QString &path, RadioDataRecord &rec)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (ReadWholeFile(path, kDataSetFileLimit, bytes) != WholeFileRead::Ok)
         return DataFileRead::Bad;
-    const qint64 length = f.size();
-    const QByteArray bytes = f.read(kRadioDataFileSize);
-    if (f.error() != QFileDevice::NoError)
-        return DataFileRead::Bad;
-    if (length == kOldDataFileSize)
+    if (bytes.size() == kOldDataFileSize)
         return DataFileRead::OldLayout;
-    return DecodeRadioDataFile(bytes, rec) ? DataFileRead::Ok : DataFileRead::Bad;
+    return DecodeRadioDataFile(bytes.left(kRadioDataFileSize), rec) ? DataFileRead::Ok : DataFileRead::Bad;
 }
 
 // A record read from a file is taken over only with a band plan and a channel count that exist.
@@ -384,16 +385,15 @@ bool WriteDataSet(const QString &dataPath, const RadioDataRecord &rec, const Cha
 
 bool WriteChannelFile(const QString &dataPath, int count)
 {
-    return ReplaceFilesAtomically({{ChannelFilePathOf(dataPath), ChannelFileBytes(State().SavedChannelList, count)}});
+    return ReplaceFile(ChannelFilePathOf(dataPath), ChannelFileBytes(State().SavedChannelList, count));
 }
 
 int ReadChannelFile(const QString &dataPath, int count, ChannelSlots &table)
 {
     const int wanted = ClampCount(count);
-    QFile f(ChannelFilePathOf(dataPath));
-    if (wanted == 0 || !f.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (wanted == 0 || ReadWholeFile(ChannelFilePathOf(dataPath), kDataSetFileLimit, bytes) != WholeFileRead::Ok)
         return 0;
-    const QByteArray bytes = f.read(static_cast<qint64>(wanted) * kChannelRecordSize);
     // Only whole records become channels.
     const int n = std::min(wanted, static_cast<int>(bytes.size() / kChannelRecordSize));
     for (int i = 0; i < n; ++i)

@@ -1,8 +1,8 @@
 #include "platform/ini_file.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <vector>
+
+#include "platform/whole_file.h"
 
 // Lines are handled as bytes: names compare without decoding (keys are mostly numbers and every
 // window reads dozens of them), only the value that is asked for is decoded, and lines that are
@@ -92,17 +92,15 @@ void ForEachLine(QByteArrayView data, Visit visit)
     }
 }
 
-// Reads the file; false when it exists but cannot be read. A missing file is an empty text.
+// The largest INI file that is read: the program's own are a few kilobytes.
+constexpr qint64 kIniFileLimit = qint64(4) << 20;
+
+// Reads the file; false when something is there that cannot be read (not a file, too large).
+// A missing file is an empty text.
 bool Load(const QString &path, QByteArray &data)
 {
-    data.clear();
-    QFile file(path);
-    if (!file.exists())
-        return true;
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    data = file.readAll();
-    return true;
+    const WholeFileRead result = ReadWholeFile(path, kIniFileLimit, data);
+    return result == WholeFileRead::Ok || result == WholeFileRead::Missing;
 }
 
 QString DecodeValue(QByteArrayView value)
@@ -235,14 +233,7 @@ bool IniFile::Write(const QString &path, const QString &section, const QString &
     for (const Line &line : lines)
         out += line.text + line.eol;
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(out) != out.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return ReplaceFile(path, out);
 }
 
 QStringList IniFile::Keys(const QString &path, const QString &section)

@@ -12,6 +12,8 @@
 //   of its section, or adds the section and the key at the end of the file; every other line,
 //   comment, blank line, line ending and the order stay byte for byte;
 // - nothing else in a value is special: commas, percent signs, semicolons and "#" are text.
+// Something at the path that is not a regular file, or a file of more than 4 MB, reads as a missing
+// file and is never written (platform/whole_file.h reads and replaces every file whole).
 // Files are read and written as UTF-8 (a byte-order mark is kept). Not QSettings, which rewrites
 // whole files and gives commas and "%" a meaning of their own.
 

@@ -1,14 +1,8 @@
 #include "platform/record_file.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
-#include <cstdio>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
+#include <algorithm>
 
 void ByteWriter::put(char byte)
 {
@@ -145,111 +139,3 @@ bool Write(const QString &path, int recLen, int recNo, const QByteArray &data)
 }
 
 } // namespace RecordFile
-
-// ---------------------------------------------------------------------------------------------
-// Replacing a set of files
-
-namespace {
-
-// Creates a new, empty file beside target, named ".<name>.<random>.<kind>", with the default
-// permissions; file is left open for writing. Empty when none can be created.
-QString CreateBeside(const QString &target, QLatin1StringView kind, QFile &file)
-{
-    const QFileInfo info(target);
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        const QString name = info.dir().filePath(
-            QStringLiteral(".%1.%2.%3")
-                .arg(info.fileName())
-                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))
-                .arg(kind));
-        file.setFileName(name);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return name;
-        if (!QFileInfo::exists(name))
-            break; // not a name clash: the folder cannot take a file
-    }
-    return QString();
-}
-
-// Writes the bytes, makes sure they reached the disk and closes the file.
-bool WriteWhole(QFile &file, const QByteArray &bytes)
-{
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return false;
-#ifdef Q_OS_UNIX
-    if (::fsync(file.handle()) != 0)
-        return false;
-#endif
-    file.close();
-    return file.error() == QFileDevice::NoError;
-}
-
-// Puts from in the place of to in one step (rename replaces an existing file on POSIX systems).
-bool RenameOver(const QString &from, const QString &to)
-{
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-}
-
-} // namespace
-
-bool ReplaceFilesAtomically(const std::vector<std::pair<QString, QByteArray>> &files)
-{
-    struct Entry {
-        QString target;
-        QString fresh; // the new contents, beside the target
-        QString old;   // a copy of the old contents when the target is a file
-    };
-    std::vector<Entry> entries;
-    QStringList leftovers; // removed on every way out
-    const auto finish = [&](bool ok) {
-        for (const QString &path : std::as_const(leftovers))
-            QFile::remove(path);
-        return ok;
-    };
-
-    // Every new file written in full, and a copy of every old one, before any target is touched.
-    for (const auto &[target, bytes] : files) {
-        Entry e{target, QString(), QString()};
-        QFile fresh;
-        e.fresh = CreateBeside(target, QLatin1StringView("new"), fresh);
-        if (e.fresh.isEmpty())
-            return finish(false);
-        leftovers << e.fresh;
-        if (!WriteWhole(fresh, bytes))
-            return finish(false);
-        const QFileInfo info(target);
-        if (info.isFile()) {
-            QFile current(target);
-            if (!current.open(QIODevice::ReadOnly))
-                return finish(false);
-            const QByteArray oldBytes = current.readAll();
-            if (current.error() != QFileDevice::NoError)
-                return finish(false);
-            QFile old;
-            e.old = CreateBeside(target, QLatin1StringView("old"), old);
-            if (e.old.isEmpty())
-                return finish(false);
-            leftovers << e.old;
-            const QFileDevice::Permissions permissions = info.permissions();
-            if (!WriteWhole(old, oldBytes) || !QFile::setPermissions(e.old, permissions) ||
-                !QFile::setPermissions(e.fresh, permissions))
-                return finish(false);
-        }
-        entries.push_back(e);
-    }
-
-    // Into place, in order; a failure puts back what was already replaced.
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (RenameOver(entries[i].fresh, entries[i].target))
-            continue;
-        for (std::size_t j = i; j-- > 0;) {
-            const Entry &e = entries[j];
-            if (e.old.isEmpty())
-                QFile::remove(e.target); // it did not exist before
-            else if (!RenameOver(e.old, e.target))
-                leftovers.removeAll(e.old); // the old contents survive in the copy
-        }
-        return finish(false);
-    }
-    return finish(true);
-}

@@ -6,8 +6,6 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
-#include <utility>
-#include <vector>
 
 // Writes fields into a byte array. Constructed without a position it appends at the end;
 // with a position it writes over what is there from that position on (a fixed-size image such
@@ -81,16 +79,3 @@ bool Read(const QString &path, int recLen, int recNo, QByteArray &out);
 // the file is never shortened, so the other records keep their bytes. False on any failure.
 bool Write(const QString &path, int recLen, int recNo, const QByteArray &data);
 } // namespace RecordFile
-
-// Replaces a set of files (target path, new contents) as one step, so that the set on disk is
-// either all old or all new:
-// - every new file is first written in full to a temporary file beside its target;
-// - only then are they put in place, in the order given, each by a rename over its target;
-// - when putting one in place fails, the ones already put in place get their old contents back
-//   (a target that did not exist is removed again), so the old set stays whole and matching;
-// - no temporary file is left behind, whatever fails.
-// A replaced file keeps the permissions of the file it replaces. False when anything failed; the
-// targets are then as they were. Only when the old contents could not be put back (the disk
-// failing between two renames) is the copy of the old file kept beside it, named
-// ".<name>.<random>.old", rather than lost.
-bool ReplaceFilesAtomically(const std::vector<std::pair<QString, QByteArray>> &files);

@@ -10,6 +10,7 @@
 #include "data/app_state.h"
 #include "platform/form_kit.h"
 #include "platform/program_dir.h"
+#include "platform/whole_file.h"
 #include "shell/frm_main.h"
 
 namespace {
@@ -17,6 +18,8 @@ namespace {
 constexpr int kLogoWidth = 12045;
 constexpr int kLogoHeight = 3450;
 constexpr int kSplashMs = 2000;
+// The largest picture file that is read; the program's own are a few tens of kilobytes.
+constexpr qint64 kPictureFileLimit = qint64(8) << 20;
 } // namespace
 
 FrmSplash::FrmSplash(QWidget *parent)
@@ -46,7 +49,10 @@ QString FrmSplash::PictureFile()
 
 void FrmSplash::Form_Load()
 {
-    const QPixmap picture(ProgramPath(PictureFile()));
+    QByteArray bytes;
+    QPixmap picture;
+    if (ReadWholeFile(ProgramPath(PictureFile()), kPictureFileLimit, bytes) == WholeFileRead::Ok)
+        picture.loadFromData(bytes);
     if (picture.isNull())
         picLogo->setText(QStringLiteral("TORVA_6Y")); // a missing picture still leaves a readable splash
     else

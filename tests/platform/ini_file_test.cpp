@@ -1,8 +1,11 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "common/fifo_watchdog.h"
+#include "common/io_faults.h"
 #include "common/test_env.h"
 #include "platform/ini_file.h"
 
@@ -227,6 +230,50 @@ TEST_F(IniFileTest, FailedWriteLeavesNoFile)
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));
     EXPECT_FALSE(IniFile::Write(path(QStringLiteral("folder.ini")), QStringLiteral("S"), QStringLiteral("k"),
                                 QStringLiteral("v")));
+}
+
+TEST_F(IniFileTest, WhatIsNotAnIniFileReadsAsMissingWithoutWaitingAndIsNeverWritten)
+{
+    const testenv::FifoWatchdog pipe(path(QStringLiteral("pipe.ini")));
+    ASSERT_TRUE(pipe.made());
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));
+    {
+        // Larger than any INI file: 5 MB, sparse, holding a key at its start.
+        QFile big(path(QStringLiteral("big.ini")));
+        ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+        big.write("[S]\nk=big\n");
+        ASSERT_TRUE(big.resize(5 << 20));
+    }
+    for (const char *name : {"pipe.ini", "folder.ini", "big.ini"}) {
+        SCOPED_TRACE(name);
+        const QString p = path(QString::fromLatin1(name));
+        EXPECT_EQ(IniFile::Read(p, QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("<def>")), "<def>");
+        EXPECT_TRUE(IniFile::Keys(p, QStringLiteral("S")).isEmpty());
+        EXPECT_FALSE(IniFile::Write(p, QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v")));
+    }
+    EXPECT_FALSE(pipe.fired()) << "an INI read waited on the pipe";
+    EXPECT_FALSE(QFileInfo(path(QStringLiteral("pipe.ini"))).isFile());
+    EXPECT_EQ(QFileInfo(path(QStringLiteral("big.ini"))).size(), 5 << 20);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              (QStringList{"big.ini", "folder.ini", "pipe.ini"}));
+}
+
+TEST_F(IniFileTest, AWriteThatTheDiskFailsAtAnyStepKeepsTheOldFile)
+{
+    for (const iofault::StepCase &step : iofault::kEverySteps) {
+        SCOPED_TRACE(step.name);
+        put(kSample);
+        {
+            const iofault::Armed failure(step.step, path());
+            EXPECT_FALSE(IniFile::Write(path(), QStringLiteral("Sect"), QStringLiteral("Plain"), QStringLiteral("new")));
+            EXPECT_GT(failure.hits(), 0) << "the failure was not reached";
+        }
+        EXPECT_EQ(bytes(), kSample);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  QStringList{"test.ini"});
+    }
+    EXPECT_TRUE(IniFile::Write(path(), QStringLiteral("Sect"), QStringLiteral("Plain"), QStringLiteral("new")));
+    EXPECT_EQ(read("Sect", "Plain"), "new");
 }
 
 TEST_F(IniFileTest, KeysListsEveryKeyLineOfTheSection)

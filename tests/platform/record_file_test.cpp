@@ -1,6 +1,4 @@
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -161,75 +159,6 @@ TEST_F(RecordFileTest, RoundTripOfARecordInTheMiddle)
     EXPECT_EQ(r.i16le(), -1);
     EXPECT_EQ(r.u16le(), 0);
     EXPECT_EQ(r.u16le(), 7);
-}
-
-// ---------------------------------------------------------------------------------------------
-// Replacing a set of files
-
-class ReplaceFilesTest : public ::testing::Test {
-protected:
-    QString path(const QString &name) const { return dir.path() + QLatin1Char('/') + name; }
-    // Everything in the folder, hidden files included.
-    QStringList Entries() const
-    {
-        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                          QDir::Name);
-    }
-    QTemporaryDir dir;
-};
-
-TEST_F(ReplaceFilesTest, NewContentsTakeThePlaceOfTheOldOnesWithTheirPermissions)
-{
-    ASSERT_TRUE(WriteFile(path("a.fre"), "old channels, longer than the new ones"));
-    ASSERT_TRUE(WriteFile(path("a.dat"), "old data"));
-    const auto permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
-    ASSERT_TRUE(QFile::setPermissions(path("a.dat"), permissions));
-
-    ASSERT_TRUE(ReplaceFilesAtomically(
-        {{path("a.fre"), "new channels"}, {path("a.ted"), "new test data"}, {path("a.dat"), "new data"}}));
-
-    EXPECT_EQ(testenv::ReadAll(path("a.fre")), QByteArray("new channels")); // no old tail
-    EXPECT_EQ(testenv::ReadAll(path("a.ted")), QByteArray("new test data"));
-    EXPECT_EQ(testenv::ReadAll(path("a.dat")), QByteArray("new data"));
-    const auto unixBits = QFileDevice::Permissions(0x7000 | 0x0070 | 0x0007); // owner, group, other
-    EXPECT_EQ(QFileInfo(path("a.dat")).permissions() & unixBits, permissions);
-    EXPECT_EQ(Entries(), (QStringList{"a.dat", "a.fre", "a.ted"}));
-    EXPECT_TRUE(ReplaceFilesAtomically({})); // nothing to do
-}
-
-TEST_F(ReplaceFilesTest, AFailureLeavesTheOldSetWholeAndNoTemporaryFile)
-{
-    // Root may write anywhere, so the failures are ones no permission can bypass: a target that is
-    // a folder with something in it cannot be replaced by a file, and a missing folder takes none.
-    ASSERT_TRUE(QDir().mkpath(path("b.dat/inside")));
-    struct Case {
-        const char *what;
-        std::vector<std::pair<QString, QByteArray>> files;
-        bool firstExisted;
-    };
-    const Case cases[] = {
-        // The first file is already in place when the second rename fails: it is put back.
-        {"second rename fails over an old first file", {{path("b.fre"), "new"}, {path("b.dat"), "new"}}, true},
-        // A first file that did not exist before is removed again.
-        {"second rename fails over a new first file", {{path("n.fre"), "new"}, {path("b.dat"), "new"}}, false},
-        // Nothing is renamed when a new file cannot even be written.
-        {"second file cannot be written", {{path("b.fre"), "new"}, {path("none/b.dat"), "new"}}, true},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
-        ASSERT_TRUE(WriteFile(path("b.fre"), "old channels"));
-        const QStringList before = Entries();
-
-        EXPECT_FALSE(ReplaceFilesAtomically(c.files));
-
-        EXPECT_EQ(Entries(), before);
-        if (c.firstExisted) {
-            EXPECT_EQ(testenv::ReadAll(path("b.fre")), QByteArray("old channels"));
-        } else {
-            EXPECT_FALSE(QFileInfo::exists(path("n.fre")));
-        }
-        EXPECT_TRUE(QFileInfo(path("b.dat/inside")).isDir());
-    }
 }
 
 } // namespace

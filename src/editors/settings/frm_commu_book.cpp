@@ -1,6 +1,5 @@
 #include "editors/settings/frm_commu_book.h"
 
-#include <QFile>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -14,6 +13,7 @@
 #include "platform/flex_grid.h"
 #include "platform/form_kit.h"
 #include "platform/prompt.h"
+#include "platform/whole_file.h"
 
 namespace {
 
@@ -222,14 +222,11 @@ void FrmCommuBook::CommandInput_Click()
 
 bool FrmCommuBook::FreLoadBookFile(const QString &path)
 {
-    // A book file is exactly one record; anything else (shorter, longer, unreadable, missing) is
-    // refused before the book is touched.
-    QFile f(path);
+    // A book file is exactly one record; anything else (shorter, longer, not a file, unreadable,
+    // missing) is refused before the book is touched.
     QByteArray bytes;
-    if (f.open(QIODevice::ReadOnly) && f.size() == kCommBookFileSize)
-        bytes = f.read(kCommBookFileSize + 1);
     CommBook book{};
-    if (f.error() != QFileDevice::NoError || !DecodeCommBookFile(bytes, book)) {
+    if (ReadWholeFile(path, kCommBookFileSize, bytes) != WholeFileRead::Ok || !DecodeCommBookFile(bytes, book)) {
         ShowFileError();
         return false;
     }
@@ -258,7 +255,7 @@ void FrmCommuBook::CommandOutput_Click()
 bool FrmCommuBook::FreSaveBookFile(const QString &path)
 {
     SaveBookCell(CurBookEditRow, CurBookEditCol);
-    if (!WriteWholeFile(path, EncodeCommBookFile(State().CommBookEditCopy))) {
+    if (!ReplaceFile(path, EncodeCommBookFile(State().CommBookEditCopy))) {
         ShowFileError();
         return false;
     }

@@ -1,18 +1,16 @@
 #include "editors/settings/test_data_mode.h"
 
-#include <QFile>
-
 #include "data/app_state.h"
 #include "data/code_text.h"
 #include "data/data_file.h"
 #include "data/lang_text.h"
 #include "data/value_rules.h"
-#include "editors/editor_files.h"
 #include "link/frames.h"
 #include "link/radio_link.h"
 #include "platform/program_dir.h"
 #include "platform/prompt.h"
 #include "platform/record_file.h"
+#include "platform/whole_file.h"
 
 namespace {
 
@@ -62,11 +60,8 @@ QString TestDataPathBeside(const QString &dataPath) { return TestDataFilePathOf(
 
 bool LoadTestDataFile(const QString &path, TestDataBlock &block)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly) || f.size() != kTestDataSize)
-        return false;
-    const QByteArray bytes = f.read(kTestDataSize + 1);
-    if (bytes.size() != kTestDataSize)
+    QByteArray bytes;
+    if (ReadWholeFile(path, kTestDataSize, bytes) != WholeFileRead::Ok || bytes.size() != kTestDataSize)
         return false;
     for (int i = 0; i < kTestDataSize; ++i)
         block[static_cast<std::size_t>(i)] = static_cast<uint8_t>(bytes.at(i));
@@ -76,7 +71,7 @@ bool LoadTestDataFile(const QString &path, TestDataBlock &block)
 
 bool SaveTestDataFile(const QString &path, const TestDataBlock &block)
 {
-    if (!WriteWholeFile(path, BlockBytes(block)))
+    if (!ReplaceFile(path, BlockBytes(block)))
         return false;
     State().TestDataPath = path;
     return true;

@@ -36,7 +36,7 @@ void DetectFactoryTestMode();
 // in the letter case of a ".ted" already there.
 QString TestDataPathBeside(const QString &dataPath);
 // Reads a ".ted" file into block; TestDataPath becomes path. False, and nothing changes, when the
-// file is missing, unreadable or not exactly 16 bytes.
+// file is missing, not a regular file, unreadable or not exactly 16 bytes.
 bool LoadTestDataFile(const QString &path, TestDataBlock &block);
 // Writes block as a ".ted" file, replacing an old one only when complete; TestDataPath becomes
 // path. False, and nothing changes, when it cannot be written.
