@@ -13,6 +13,7 @@
 #include "common/bytes.h"
 #include "common/captions.h"
 #include "common/test_env.h"
+#include "common/ui_steps.h"
 #include "data/app_state.h"
 #include "data/hooks.h"
 #include "data/radio_data.h"
@@ -366,10 +367,11 @@ TEST_F(FrmCommuBookTest, AnExportAsksBeforeReplacingAndAFailedOneKeepsTheOldFile
 TEST_F(FrmCommuBookTest, TheEditorStandsOverItsCellAndScrollingPutsItAway)
 {
     FrmCommuBook w;
-    w.show();
+    testenv::Activate(&w);
     FlexGrid *g = Grid(w);
     Type(w, 100, 2, QStringLiteral("far"));
     ASSERT_FALSE(Editor(w)->isHidden());
+    ASSERT_TRUE(Editor(w)->hasFocus());
     const QRect cell(g->x() + g->CellLeft() / 15, g->y() + g->CellTop() / 15, g->CellWidth() / 15, g->CellHeight() / 15);
     EXPECT_LE(std::abs(Editor(w)->geometry().top() - cell.top()), 1);
     EXPECT_TRUE(g->geometry().contains(Editor(w)->geometry().center()));
@@ -377,6 +379,8 @@ TEST_F(FrmCommuBookTest, TheEditorStandsOverItsCellAndScrollingPutsItAway)
     g->verticalScrollBar()->setValue(0);
     EXPECT_TRUE(Editor(w)->isHidden());
     EXPECT_EQ(State().CommBookEditCopy[99].Name.toByteArray(), Raw("FAR\0  "));
+    // The keyboard stays with the grid, not with the button next in the tab order.
+    EXPECT_TRUE(g->hasFocus());
     // The same cell opens again when it is clicked.
     emit g->Click();
     EXPECT_FALSE(Editor(w)->isHidden());
