@@ -1,5 +1,6 @@
 #include "platform/form_kit.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -15,6 +16,7 @@
 #include <QMimeData>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <utility>
 
 #include "platform/numbers.h"
 
@@ -373,6 +375,7 @@ void TextBox::contextMenuEvent(QContextMenuEvent *event)
 
 void TextBox::focusInEvent(QFocusEvent *event)
 {
+    hasFocus_ = true;
     QLineEdit::focusInEvent(event);
     if (IsOutsideReason(event->reason()))
         return;
@@ -390,8 +393,37 @@ void TextBox::focusOutEvent(QFocusEvent *event)
     QLineEdit::focusOutEvent(event);
     if (IsOutsideReason(event->reason()))
         return;
+    // Cleared before the handlers run: one that takes the focus back sets it again.
+    if (!std::exchange(hasFocus_, false))
+        return;
     // By now the application's focus widget is the one that takes the focus.
     const QWidget *next = QApplication::focusWidget();
-    if (next && next != this && next->window() == window())
-        emit LostFocus();
+    if (!next || next == this || next->window() != window())
+        return;
+    if (holdingFocus_) {
+        setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    emit LostFocus();
+}
+
+void TextBox::RefuseLeave()
+{
+    holdingFocus_ = true;
+    setFocus(Qt::OtherFocusReason);
+    // A zero timer runs once the action that moved the focus has been handled (after the message
+    // box that told the user why, which has its own event loop, has closed).
+    QTimer::singleShot(0, this, [this] { holdingFocus_ = false; });
+}
+
+// ---- In-place editors ----
+
+void HideCellEditor(QWidget *editor, QWidget *grid)
+{
+    if (auto *combo = qobject_cast<QComboBox *>(editor); combo && combo->view()->isVisible())
+        combo->hidePopup();
+    const QWidget *focus = QApplication::focusWidget();
+    if (grid && focus && (focus == editor || editor->isAncestorOf(focus)))
+        grid->setFocus(Qt::OtherFocusReason);
+    editor->hide();
 }

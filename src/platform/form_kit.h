@@ -132,7 +132,13 @@ signals:
 //   autoDefault push button then; windows without a default button switch autoDefault off).
 // - GotFocus and LostFocus run only when the focus moves between widgets of the same window:
 //   not when it goes to or comes back from a message box, another window or a popup menu or
-//   list (focusInEvent / focusOutEvent also come for those).
+//   list (focusInEvent / focusOutEvent also come for those). LostFocus runs only for a box that
+//   had the focus: when a handler takes the focus back while it is on its way to another box
+//   (a refused leave check), Qt tells that other box it lost a focus it never had.
+// - RefuseLeave is how a LostFocus check that refuses takes the focus back. The box then keeps
+//   it until the user's action that moved it is over: the moves the program itself makes in the
+//   same action (a grid giving the editor of the clicked cell the focus) are undone without a
+//   second run of the check, so one click gives one refusal.
 // ---------------------------------------------------------------------------------------------
 class TextBox : public QLineEdit {
     Q_OBJECT
@@ -160,6 +166,9 @@ public:
     // selection. Returns what was entered ("" when nothing was, the selection then stays).
     QString EnterText(const QString &text);
 
+    // Called by a LostFocus handler: takes the focus back (see above).
+    void RefuseLeave();
+
 signals:
     void GotFocus();
     void LostFocus();
@@ -182,4 +191,16 @@ private:
     bool enterMovesNext_ = false;
     bool selectOnFocus_ = true;
     bool clipboardKeysBlocked_ = false;
+    bool hasFocus_ = false;     // from its focus-in until it hands the focus to a control of the window
+    bool holdingFocus_ = false; // from RefuseLeave until the events waiting then have run
 };
+
+// ---------------------------------------------------------------------------------------------
+// In-place editors. A control laid over a grid cell is put away when another cell is entered or
+// the grid scrolls, often while it holds the keyboard focus. Qt then hands the focus along the
+// tab order to the next control that takes it, so the focus would pass through boxes the user
+// never went to and run their GotFocus and LostFocus rules (an own-ID check, a re-show of the
+// whole window). HideCellEditor gives the focus to the grid first, then hides the editor; a
+// dropped-down list of the editor is closed.
+// ---------------------------------------------------------------------------------------------
+void HideCellEditor(QWidget *editor, QWidget *grid);

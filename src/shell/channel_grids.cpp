@@ -728,15 +728,7 @@ void ChannelGrids::OpenComboEditor(GridCombo *editor, const QString &selection)
     editor->setFocus(Qt::OtherFocusReason);
 }
 
-void ChannelGrids::HideEditor(QWidget *editor, int grid)
-{
-    if (auto *combo = qobject_cast<GridCombo *>(editor); combo && combo->IsDropped())
-        combo->hidePopup();
-    const bool hadFocus = editor->hasFocus();
-    editor->hide();
-    if (hadFocus)
-        grids_[grid]->setFocus(Qt::OtherFocusReason);
-}
+void ChannelGrids::HideEditor(QWidget *editor, int grid) { HideCellEditor(editor, grids_[grid]); }
 
 void ChannelGrids::HideChannelEditors()
 {

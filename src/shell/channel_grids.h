@@ -101,7 +101,7 @@ private:
     void OpenTextEditor(TextBox *editor);
     void OpenComboEditor(GridCombo *editor, const QString &selection);
     void PlaceOverCell(QWidget *editor, int grid);
-    // Hides an editor; the grid gets the focus when the editor held it.
+    // Hides an editor; the grid gets the focus first when the editor holds it.
     void HideEditor(QWidget *editor, int grid);
     void HideChannelEditors();
     // Enter in an editor: the queued move of the focus to the next control (the grid).

@@ -371,6 +371,7 @@ TEST_F(FrmCommuBookTest, TheEditorStandsOverItsCellAndScrollingPutsItAway)
     FlexGrid *g = Grid(w);
     Type(w, 100, 2, QStringLiteral("far"));
     ASSERT_FALSE(Editor(w)->isHidden());
+    ASSERT_TRUE(Editor(w)->hasFocus());
     const QRect cell(g->x() + g->CellLeft() / 15, g->y() + g->CellTop() / 15, g->CellWidth() / 15, g->CellHeight() / 15);
     EXPECT_LE(std::abs(Editor(w)->geometry().top() - cell.top()), 1);
     EXPECT_TRUE(g->geometry().contains(Editor(w)->geometry().center()));
@@ -378,6 +379,8 @@ TEST_F(FrmCommuBookTest, TheEditorStandsOverItsCellAndScrollingPutsItAway)
     g->verticalScrollBar()->setValue(0);
     EXPECT_TRUE(Editor(w)->isHidden());
     EXPECT_EQ(State().CommBookEditCopy[99].Name.toByteArray(), Raw("FAR\0  "));
+    // The keyboard stays with the grid, not with the button next in the tab order.
+    EXPECT_TRUE(g->hasFocus());
     // The same cell opens again when it is clicked.
     emit g->Click();
     EXPECT_FALSE(Editor(w)->isHidden());

@@ -323,6 +323,67 @@ TEST_F(FocusTest, EnterMovesToTheNextControlAfterReturnPressed)
     EXPECT_TRUE(second->hasFocus());
 }
 
+TEST_F(FocusTest, ABoxTheFocusNeverReachedDoesNotLoseIt)
+{
+    // A leave check that refuses: the focus goes back to the box it was leaving.
+    QObject::connect(first, &TextBox::LostFocus, first, [this] { first->setFocus(Qt::OtherFocusReason); });
+    int secondGot = 0;
+    int secondLost = 0;
+    QObject::connect(second, &TextBox::GotFocus, [&] { ++secondGot; });
+    QObject::connect(second, &TextBox::LostFocus, [&] { ++secondLost; });
+    second->setFocus(Qt::MouseFocusReason);
+    Settle();
+    EXPECT_EQ(lost, 1);
+    EXPECT_TRUE(first->hasFocus());
+    EXPECT_EQ(secondGot, 0);
+    EXPECT_EQ(secondLost, 0);
+}
+
+TEST_F(FocusTest, ARefusedLeaveHoldsTheFocusForTheRestOfTheAction)
+{
+    QObject::connect(first, &TextBox::LostFocus, first, [this] { first->RefuseLeave(); });
+    int secondLost = 0;
+    QObject::connect(second, &TextBox::LostFocus, [&] { ++secondLost; });
+    second->setFocus(Qt::MouseFocusReason); // the user's click, refused
+    second->setFocus(Qt::OtherFocusReason); // what the program does next in the same action
+    EXPECT_EQ(lost, 1);
+    EXPECT_TRUE(first->hasFocus());
+    Settle(); // the action is over: the next move runs the check again
+    second->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(lost, 2);
+    EXPECT_TRUE(first->hasFocus());
+    EXPECT_EQ(secondLost, 0);
+}
+
+TEST_F(FocusTest, AHiddenCellEditorHandsTheFocusToItsGrid)
+{
+    // first stands for the grid, second for the box next in the tab order after the editor.
+    auto *editor = new TextBox(&window);
+    QWidget::setTabOrder(first, editor);
+    QWidget::setTabOrder(editor, second);
+    editor->show();
+    editor->setFocus(Qt::OtherFocusReason);
+    Settle();
+    ASSERT_TRUE(editor->hasFocus());
+    int secondGot = 0;
+    int secondLost = 0;
+    QObject::connect(second, &TextBox::GotFocus, [&] { ++secondGot; });
+    QObject::connect(second, &TextBox::LostFocus, [&] { ++secondLost; });
+    HideCellEditor(editor, first);
+    Settle();
+    EXPECT_TRUE(editor->isHidden());
+    EXPECT_TRUE(first->hasFocus());
+    EXPECT_EQ(secondGot, 0);
+    EXPECT_EQ(secondLost, 0);
+    // An editor without the focus is put away without moving it.
+    editor->show();
+    second->setFocus(Qt::TabFocusReason);
+    Settle();
+    HideCellEditor(editor, first);
+    EXPECT_TRUE(editor->isHidden());
+    EXPECT_TRUE(second->hasFocus());
+}
+
 // ---- Check boxes ----
 
 TEST(CheckValueTest, GreyIsTwoBothWays)

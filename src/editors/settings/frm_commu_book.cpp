@@ -166,7 +166,7 @@ void FrmCommuBook::MSFlexGrid1_EnterCell()
     SaveBookCell(CurBookEditRow, CurBookEditCol);
     CurBookEditRow = static_cast<int16_t>(row);
     CurBookEditCol = static_cast<int16_t>(col);
-    Text1->hide();
+    HideCellEditor(Text1, MSFlexGrid1);
     if (row < 1 || (col != kCallIdCol && col != kNameCol))
         return;
     // Help contexts 3702 (call ID) and 3703 (name) have no help file to open in this program.
@@ -190,7 +190,7 @@ void FrmCommuBook::MSFlexGrid1_Scroll()
     if (!BookFormReady || Text1->isHidden())
         return;
     SaveBookCell(CurBookEditRow, CurBookEditCol);
-    Text1->hide();
+    HideCellEditor(Text1, MSFlexGrid1);
     // A click on the same cell opens the editor again.
     CurBookEditRow = 0;
     CurBookEditCol = 0;

@@ -462,8 +462,8 @@ void Frm2Tone::MSHFlexGrid1_EnterCell()
     SaveTwoToneCell(CurTone2Row, CurTone2Col);
     CurTone2Row = r;
     CurTone2Col = c;
-    Text1->hide();
-    Text3->hide();
+    HideCellEditor(Text1, MSHFlexGrid1);
+    HideCellEditor(Text3, MSHFlexGrid1);
     if (c < kNameCol) {
         SetHelpContext(Text1, 3410 + c);
         OpenCellEditor(Text1);
@@ -494,7 +494,7 @@ void Frm2Tone::MSHFlexGrid1_Scroll()
     // The open frequency editor is committed and hidden; a name editor stays where it was and
     // remains the editor of its own entry.
     SaveTwoToneCell(MSHFlexGrid1->Row(), MSHFlexGrid1->Col());
-    Text1->hide();
+    HideCellEditor(Text1, MSHFlexGrid1);
 }
 
 void Frm2Tone::MoveToNextRow(int col)

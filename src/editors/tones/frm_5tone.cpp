@@ -571,11 +571,13 @@ void Frm5Tone::SaveCodeRows(FiveToneBlock &f)
 void Frm5Tone::Text2_LostFocus()
 {
     if (Text2->text().size() < kOwnIdDigits) {
-        // Leaving for Cancel is always allowed: the check must not hold the window open.
-        if (QApplication::focusWidget() == CommandCancel)
+        // Leaving for Cancel is always allowed: the check must not hold the window open. Leaving
+        // for OK is left to OK, whose click makes the same check: one message per click.
+        const QWidget *next = QApplication::focusWidget();
+        if (next == CommandCancel || next == CommandOK)
             return;
         prompt().MsgBox(OwnIdLengthMessage(), vbOKOnly);
-        Text2->setFocus();
+        Text2->RefuseLeave();
         return;
     }
     FiveToneBlock &f = EditBlock();
@@ -585,7 +587,7 @@ void Frm5Tone::Text2_LostFocus()
     // text cannot later be written over a code the rewrite has changed.
     if (CurTone5Col == kColCode && CurTone5Row >= 1) {
         SaveFiveToneCell(CurTone5Row, CurTone5Col);
-        Text3->hide();
+        HideCellEditor(Text3, MSHFlexGrid1);
         CurTone5Row = 0;
     }
     SaveFiveToneData();
@@ -787,10 +789,9 @@ void Frm5Tone::MSHFlexGrid1_EnterCell()
         return;
     CurTone5Row = int16_t(r);
     CurTone5Col = int16_t(c);
-    Text3->hide();
-    Combo2->hide();
-    Combo3->hide();
-    Text6->hide();
+    for (QWidget *editor : {static_cast<QWidget *>(Text3), static_cast<QWidget *>(Combo2),
+                            static_cast<QWidget *>(Combo3), static_cast<QWidget *>(Text6)})
+        HideCellEditor(editor, MSHFlexGrid1);
     OpenCellEditor(r, c);
 }
 
@@ -890,9 +891,9 @@ void Frm5Tone::MSHFlexGrid1_Scroll()
     if (scrollingToCell_)
         return;
     SaveFiveToneCell(CurTone5Row, CurTone5Col);
-    Text3->hide();
-    Combo2->hide();
-    Combo3->hide();
+    for (QWidget *editor : {static_cast<QWidget *>(Text3), static_cast<QWidget *>(Combo2),
+                            static_cast<QWidget *>(Combo3)})
+        HideCellEditor(editor, MSHFlexGrid1);
 }
 
 void Frm5Tone::Text3_Enter()
@@ -927,7 +928,7 @@ void Frm5Tone::Command1_Click()
     // editor, so that its old text cannot later overwrite the code the composer stores.
     if (CurTone5Col == kColCode && CurTone5Row >= 1) {
         SaveFiveToneCell(CurTone5Row, CurTone5Col);
-        Text3->hide();
+        HideCellEditor(Text3, MSHFlexGrid1);
         CurTone5Row = 0;
     }
     ShowSpecialComposer(TargetCodeRow);

@@ -200,8 +200,10 @@ bool FrmSpecial::CodeBoxFilled(int index)
 
 void FrmSpecial::Text1_LostFocus(int index)
 {
-    // Leaving for Cancel needs no message: Cancel stores nothing.
-    if (QApplication::focusWidget() == CommandCancel)
+    // Leaving for Cancel needs no message: Cancel stores nothing. Leaving for OK is left to OK,
+    // whose click checks the same box with the same message: one message per click.
+    const QWidget *next = QApplication::focusWidget();
+    if (next == CommandCancel || next == CommandOK)
         return;
     CodeBoxFilled(index);
 }

@@ -388,6 +388,34 @@ TEST_F(FrmDTMFTest, EqualKillAndStunCodesAreRefusedWithTheFocusOnTheKillBox)
     EXPECT_EQ(Dtmf().RemoteStun.Length, 4);
 }
 
+// Clicked with the mouse while the own-ID box has the focus: the box's leave rule runs once, for
+// the user's leaving it, and each refused click shows its message once.
+TEST_F(FrmDTMFTest, ARefusedOkClickLeavesTheOwnIdBoxOnceAndWarnsOnce)
+{
+    FrmDTMF w;
+    Closing closing(&w);
+    Code(&w, 0)->setText(S("123*567"));
+    Code(&w, 18)->setText(S("77"));
+    Code(&w, 19)->setText(S("77"));
+    Activate(&w);
+    FocusOn(OwnId(&w));
+    QTest::keyClicks(OwnId(&w), S("4"));
+    QTest::mouseClick(Button(&w, "CommandOK"), Qt::LeftButton);
+    Settle();
+    ASSERT_EQ(script->messages().size(), 1);
+    EXPECT_EQ(script->messages()[0].text, GetLangText(3001));
+    EXPECT_EQ(OwnId(&w)->text(), S("400"));
+    EXPECT_EQ(Code(&w, 0)->text(), S("123*400"));
+    EXPECT_TRUE(Code(&w, 18)->hasFocus());
+    EXPECT_EQ(w.CurDTMFEditID, 18);
+    QTest::mouseClick(Button(&w, "CommandOK"), Qt::LeftButton);
+    Settle();
+    EXPECT_EQ(script->messages().size(), 2);
+    testenv::Pump(120);
+    EXPECT_FALSE(closing.closed);
+    EXPECT_EQ(Dtmf().CodeMemory[0].Length, 0);
+}
+
 // The dialog stays open, and nothing is stored, until the timer's tick; Cancel before the tick
 // stores nothing.
 TEST_F(FrmDTMFTest, OkStoresAtTheTickAndOnlyThenCloses)

@@ -3,11 +3,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "common/captions.h"
 #include "common/test_env.h"
+#include "common/ui_steps.h"
 #include "data/app_state.h"
 #include "data/channel_record.h"
 #include "data/defaults.h"
@@ -366,6 +369,38 @@ TEST_F(Frm2ToneTest, ScrollCommitsTheToneEditorButKeepsTheNameEditor)
     EnterCell(w, 1, 3);
     emit g->Scroll();
     EXPECT_FALSE(Box(w, "Text3")->isHidden());
+}
+
+// Shown and active, driven by mouse and keys: the keyboard stays in the table while its editors
+// open and close, and a scroll leaves it with the grid, not with OK, the next control in the tab
+// order, where a space would close the window.
+TEST_F(Frm2ToneTest, TheKeyboardStaysInTheTableWhileItsEditorsComeAndGo)
+{
+    Frm2Tone w;
+    QDialog *closed = nullptr;
+    QObject::connect(&w, &QDialog::finished, &w, [&] { closed = &w; });
+    testenv::Activate(&w);
+    FlexGrid *g = Grid(w);
+    const QRect cell = g->visualRect(g->model()->index(3, 1));
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    testenv::Settle();
+    TextBox *tone = Box(w, "Text1");
+    ASSERT_EQ(QApplication::focusWidget(), tone);
+    QTest::keyClicks(tone, QStringLiteral("1000"));
+    QTest::keyClick(tone, Qt::Key_Return);
+    testenv::Settle();
+    EXPECT_EQ(g->Col(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), tone); // the same editor, now over tone B
+    QTest::keyClicks(tone, QStringLiteral("700"));
+    g->verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
+    testenv::Settle();
+    EXPECT_TRUE(tone->isHidden());
+    EXPECT_EQ(g->TextMatrix(3, 2), "700.0");
+    EXPECT_EQ(QApplication::focusWidget(), g);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    testenv::Settle();
+    EXPECT_EQ(closed, nullptr);
+    EXPECT_TRUE(script->calls.isEmpty());
 }
 
 TEST_F(Frm2ToneTest, HookOpensTheEditorAndCaptionsAreFilled)
